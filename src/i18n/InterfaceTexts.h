@@ -1,0 +1,89 @@
+// The program-wide table of interface texts in Hungarian, English and Spanish.
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace i18n {
+
+// The text slots, by role, in their declared order.
+enum Slot
+{
+    txtInstruction,
+    txtTitle,
+    txtTopic,
+    msgWrong,
+    hintChar,
+    hintSolution,
+    hintNext,
+    hintReference,
+    msgSolutionPrefix,
+    hintAux,
+    hintAnswer,
+    hintPerson,
+    msgNotStarted,
+    msgCapitals,
+    msgLocked,
+    hintAuxList,
+    hintPersonList,
+    msgFinished,
+    capStart,
+    capSolution,
+    capNext,
+    capAuxLabel,
+    capPersonLabel,
+    capFile,
+    hintStart,
+    capOptions,
+    capHelp,
+    capHelpTopic,
+    capExit,
+    capClose,
+    capWorkLang,
+    capHungarian,
+    capEnglish,
+    capSpanish,
+    capOnTop,
+    capHowTo,
+    capAuxiliaries,
+    capBaseSentences,
+    SlotCount
+};
+
+// Values of `language`.
+enum Language
+{
+    Hungarian = 1,
+    English = 2,
+    Spanish = 3
+};
+constexpr int LanguageCount = 3;
+
+class InterfaceTexts
+{
+public:
+    // 1 Hungarian, 2 English, 3 Spanish; 0 until the first choice.
+    int language = 0;
+
+    // Writes all slots for `language`; any other value leaves every slot as it was.
+    void loadInterfaceTexts();
+
+    const QString &operator[](Slot slot) const { return m_slots[slot]; }
+
+private:
+    std::array<QString, SlotCount> m_slots;
+};
+
+// The one table the whole program reads.
+InterfaceTexts &strings();
+
+// Texts that are the same in every language.
+inline const QString titlePrefix = QStringLiteral("ZELTO   -  ");
+inline const QString charCaption = QStringLiteral("&Char");
+inline const QString segmentHint =
+    QStringLiteral("This is the segment of the sentence you must transform.");
+inline const QString characterLegend = QStringLiteral(
+    "á  ( ' );  é ( ; );  í ( ` );  ó ( = );  ö ( 0 );  ő ( [ );  ú ( ] );  ü ( - );  ű ( \\ )");
+
+} // namespace i18n
