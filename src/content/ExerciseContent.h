@@ -1,0 +1,68 @@
+// The material of one exercise: the learner's selection and the tables built from it.
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace content {
+
+constexpr int SegmentCount = 12;
+
+// The words around a segment in its rewritten sentence.
+struct Frame
+{
+    QString before;
+    QString after;
+};
+
+// An item of the Auxiliaries list, the `auxChoice` it selects and the indicator caption.
+struct AuxiliaryItem
+{
+    const char *listText;
+    int auxChoice;
+    const char *indicator;
+};
+
+// An item of the Persons list and the `person` code it selects.
+struct PersonItem
+{
+    const char *listText;
+    int person;
+};
+
+// The list items in list order.
+extern const std::array<AuxiliaryItem, 5> auxiliaryItems;
+extern const std::array<PersonItem, 6> personItems;
+
+// The six `person` codes in column order of the content tables.
+constexpr std::array<int, 6> personCodes = {0, 1, 2, 11, 22, 33};
+
+// Column of `person` in the content tables, or -1 for a value outside the set.
+int personColumn(int person);
+
+// Whether the key of `segment` begins a sentence of the passage of `auxChoice`.
+bool isSentenceInitial(int auxChoice, int segment);
+
+// The selection and the four tables of one exercise. The fill routines read
+// `auxChoice` and `person` as they are at the call; for a selection outside
+// the value sets they write nothing.
+class ExerciseContent
+{
+public:
+    int auxChoice = 0; // 1 akar, 2 fog, 3 szokott, 4 kell, 5 the mixed choice
+    int person = 0;    // 0, 1, 2, 11, 22 or 33
+    int segment = 0;   // the current segment, 0..11
+
+    QString passageText;
+    std::array<QString, SegmentCount> segments;
+    std::array<QString, SegmentCount> keys;
+    std::array<Frame, SegmentCount> frames;
+
+    void alapok();  // passageText from auxChoice
+    void kerdes();  // segments
+    void kulcsok(); // keys
+    void mondat();  // frames
+};
+
+} // namespace content

@@ -1,0 +1,50 @@
+// Prints every text of every exercise selection as UTF-8 TSV, for proofreading
+// the material and for comparing it with other sources.
+#include "content/ExerciseContent.h"
+
+#include <QString>
+
+#include <cstdio>
+
+namespace {
+
+void writeLine(const QString &line)
+{
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+}
+
+void writeRow(const char *table, int auxChoice, int person, int index, const QString &text)
+{
+    writeLine(QString::fromLatin1(table) + u'\t' + QString::number(auxChoice) + u'\t' +
+              QString::number(person) + u'\t' + QString::number(index) + u'\t' + text);
+}
+
+} // namespace
+
+int main()
+{
+    writeLine(QStringLiteral("table\tauxChoice\tperson\tindex\ttext"));
+    for (int auxChoice = 1; auxChoice <= 5; ++auxChoice) {
+        for (int person : content::personCodes) {
+            content::ExerciseContent content;
+            content.auxChoice = auxChoice;
+            content.person = person;
+            content.alapok();
+            content.kerdes();
+            content.kulcsok();
+            content.mondat();
+
+            writeRow("passage", auxChoice, person, 0, content.passageText);
+            for (int i = 0; i < content::SegmentCount; ++i)
+                writeRow("segments", auxChoice, person, i, content.segments[i]);
+            for (int i = 0; i < content::SegmentCount; ++i)
+                writeRow("keys", auxChoice, person, i, content.keys[i]);
+            for (int i = 0; i < content::SegmentCount; ++i)
+                writeRow("before", auxChoice, person, i, content.frames[i].before);
+            for (int i = 0; i < content::SegmentCount; ++i)
+                writeRow("after", auxChoice, person, i, content.frames[i].after);
+        }
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
