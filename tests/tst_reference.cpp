@@ -1,0 +1,380 @@
+// The reference window driven as a learner drives it: picks in its two lists, typing,
+// Enter, Close, and opening it again while it is open or after it was closed.
+#include "i18n/InterfaceTexts.h"
+#include "reference/ReferenceWindow.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QTest>
+
+#include <memory>
+
+using namespace reference;
+
+namespace {
+
+QStringList texts(std::initializer_list<const char *> utf8)
+{
+    QStringList list;
+    for (const char *text : utf8)
+        list << QString::fromUtf8(text);
+    return list;
+}
+
+void useLanguage(int language)
+{
+    i18n::strings().language = language;
+    i18n::strings().loadInterfaceTexts();
+}
+
+} // namespace
+
+class TestReference : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { m_window.reset(); }
+
+    void opensFresh_data();
+    void opensFresh();
+    void sentenceViewMatchesTheExampleAndAligns();
+    void kellTurnsTheSubjectsDative();
+    void eachViewShowsItsRowsAndResetsTheOtherList();
+    void typingSelectsNothingAndEnterCloses_data();
+    void typingSelectsNothingAndEnterCloses();
+    void openingAgainAfterLanguageSwitch();
+    void everyTextFits();
+
+private:
+    void open();
+    void pick(QComboBox *list, int entry);
+    QString text(int row, int column) const
+    {
+        return m_window->cell(row * ColumnCount + column)->text();
+    }
+    QStringList row(int row) const;
+    bool rowShown(int row) const { return !m_window->cell(row * ColumnCount)->isHidden(); }
+    QStringList grid() const;
+    bool bodyEmptyAndShown() const;
+
+    std::unique_ptr<ReferenceWindow> m_window;
+    QComboBox *m_auxList = nullptr;
+    QComboBox *m_sentenceList = nullptr;
+};
+
+void TestReference::init()
+{
+    useLanguage(i18n::Hungarian);
+    m_window = std::make_unique<ReferenceWindow>();
+    m_auxList = m_window->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    m_sentenceList = m_window->findChild<QComboBox *>(QStringLiteral("Combo2"));
+    open();
+}
+
+void TestReference::open()
+{
+    m_window->showReference();
+    // A list's closed popup may still count as the active window for a moment.
+    QTRY_COMPARE(QApplication::activeWindow(), m_window.get());
+}
+
+// Opens the list's popup with a click on its arrow and clicks the entry.
+void TestReference::pick(QComboBox *list, int entry)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = true;
+    const QRect arrow =
+        list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, list);
+    QTest::mouseClick(list, Qt::LeftButton, {}, arrow.center());
+    QAbstractItemView *view = list->view();
+    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+    // The popup ignores a release that comes within a double-click time of its opening.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    const QPoint item = view->visualRect(list->model()->index(entry, 0)).center();
+    QTest::mouseMove(view->viewport(), item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
+    QTRY_VERIFY(!view->window()->isVisible());
+}
+
+QStringList TestReference::row(int row) const
+{
+    QStringList cells;
+    for (int column = 0; column < ColumnCount; ++column)
+        cells << text(row, column);
+    return cells;
+}
+
+QStringList TestReference::grid() const
+{
+    QStringList cells;
+    for (int index = 0; index < RowCount; ++index)
+        cells << row(index) << QString::number(rowShown(index));
+    return cells;
+}
+
+bool TestReference::bodyEmptyAndShown() const
+{
+    for (int index = ColumnCount; index < CellCount; ++index) {
+        const QLabel *cell = m_window->cell(index);
+        if (!cell->text().isEmpty() || cell->isHidden() || cell->alignment() != Qt::AlignCenter)
+            return false;
+    }
+    return true;
+}
+
+void TestReference::opensFresh_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addRow("first opening") << QString();
+    QTest::addRow("after Close button") << QStringLiteral("click");
+    QTest::addRow("after Enter") << QStringLiteral("enter");
+    QTest::addRow("after close box") << QStringLiteral("box");
+}
+
+// Every opening loads the window afresh, in the language current at that moment.
+void TestReference::opensFresh()
+{
+    QFETCH(QString, before);
+    auto *closeButton = m_window->findChild<QPushButton *>(QStringLiteral("Command1"));
+    if (!before.isEmpty()) {
+        pick(m_sentenceList, 0); // leaves the base row right/left aligned
+        pick(m_auxList, Kell);   // and hides it
+        if (before == QLatin1String("click"))
+            QTest::mouseClick(closeButton, Qt::LeftButton);
+        else if (before == QLatin1String("enter"))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        else
+            m_window->close();
+        QTRY_VERIFY(!m_window->isVisible());
+        QVERIFY(!m_window->testAttribute(Qt::WA_DeleteOnClose));
+        useLanguage(i18n::English);
+        open();
+    }
+    const i18n::InterfaceTexts &table = i18n::strings();
+    QCOMPARE(m_window->windowTitle(), i18n::titlePrefix + table[i18n::txtTopic]);
+    QCOMPARE(closeButton->text(), table[i18n::capClose]);
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
+             table[i18n::hintReference]);
+    QCOMPARE(m_auxList->currentText(), table[i18n::capAuxiliaries]);
+    QCOMPARE(m_sentenceList->currentText(), table[i18n::capBaseSentences]);
+    QCOMPARE(m_auxList->currentIndex(), -1);
+    QCOMPARE(m_sentenceList->currentIndex(), -1);
+    QCOMPARE(m_auxList->count(), AuxiliaryCount);
+    QCOMPARE(m_sentenceList->count(), SentenceCount);
+    QCOMPARE(row(0), texts({"A", "B1", "B", "C", "C1", "D"}));
+    QVERIFY(rowShown(0));
+    QVERIFY(bodyEmptyAndShown());
+
+    // Focus starts in the auxiliaries list; Tab goes on to Close, then to the sentences.
+    QCOMPARE(QApplication::focusWidget(), m_auxList);
+    QTest::keyClick(m_auxList, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), closeButton);
+    QTest::keyClick(closeButton, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_sentenceList);
+}
+
+void TestReference::sentenceViewMatchesTheExampleAndAligns()
+{
+    pick(m_sentenceList, 2);
+    const QList<QStringList> expected = {
+        texts({"", "", "János", "fordítja", "le", "a cikket."}),
+        texts({"", "", "János", "akarja", "lefordítani", "a cikket."}),
+        texts({"", "", "János", "tudja", "lefordítani", "a cikket."}),
+        texts({"", "", "Jánosnak", "kell", "lefordítania", "a cikket."}),
+        texts({"", "", "János", "szokta", "lefordítani", "a cikket."}),
+        texts({"", "", "János", "fogja", "lefordítani", "a cikket."}),
+    };
+    for (int index = 1; index <= 6; ++index) {
+        QCOMPARE(row(index), expected[index - 1]);
+        QVERIFY(rowShown(index));
+    }
+    for (int index = 7; index < RowCount; ++index)
+        QVERIFY(!rowShown(index));
+    QLabel *prefix = m_window->cell(6 + ColB);
+    QLabel *verb = m_window->cell(6 + ColC);
+    QCOMPARE(prefix->alignment(), Qt::AlignCenter);
+    QCOMPARE(verb->alignment(), Qt::AlignCenter);
+
+    // White letters on purple, in a black box like every other cell.
+    const QImage image = prefix->grab().toImage();
+    QCOMPARE(QColor(image.pixel(0, image.height() / 2)), QColor(Qt::black));
+    QCOMPARE(QColor(image.pixel(2, 2)), QColor(128, 0, 128));
+
+    // A prefix right before its verb is pushed against it; each sentence sets both cells.
+    pick(m_sentenceList, 0);
+    QCOMPARE(prefix->text() + verb->text(), QStringLiteral("hazamegy."));
+    QCOMPARE(prefix->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+    QCOMPARE(verb->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
+    pick(m_sentenceList, 2);
+    QCOMPARE(prefix->alignment(), Qt::AlignCenter);
+    QCOMPARE(verb->alignment(), Qt::AlignCenter);
+
+    // The by-auxiliary view leaves the hidden base row alone; variant rows stay centred.
+    pick(m_sentenceList, 4);
+    pick(m_auxList, Akar);
+    QCOMPARE(prefix->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+    for (int index = 2 * ColumnCount; index < CellCount; ++index)
+        QCOMPARE(m_window->cell(index)->alignment(), Qt::AlignCenter);
+}
+
+void TestReference::kellTurnsTheSubjectsDative()
+{
+    pick(m_auxList, Akar);
+    const QStringList withAkar = grid();
+
+    pick(m_auxList, Kell);
+    QCOMPARE(m_auxList->currentText(), QStringLiteral("kell"));
+    QCOMPARE(text(2, ColA), QStringLiteral("Katinak"));
+    QCOMPARE(text(3, ColA), QStringLiteral("Évának"));
+    QCOMPARE(text(4, ColB), QStringLiteral("Jánosnak"));
+    QCOMPARE(text(6, ColB1), QStringLiteral("Mindenkinek"));
+    QCOMPARE(text(7, ColB), QStringLiteral("Nekem"));
+    QCOMPARE(text(8, ColC), QStringLiteral("nem kell"));
+
+    // Rows without a written subject differ only in the auxiliary and the infinitive.
+    const QStringList withKell = grid();
+    for (int index : {5, 8, 9, 10}) {
+        for (int column = 0; column <= ColumnCount; ++column) {
+            const int at = index * (ColumnCount + 1) + column;
+            QCOMPARE(withKell[at] != withAkar[at], column == ColC || column == ColC1);
+        }
+    }
+
+    pick(m_auxList, Kell);
+    QCOMPARE(grid(), withKell);
+}
+
+void TestReference::eachViewShowsItsRowsAndResetsTheOtherList()
+{
+    pick(m_auxList, Fog);
+    QVERIFY(!rowShown(1));
+    for (int index = 2; index < RowCount; ++index)
+        QVERIFY(rowShown(index));
+    QCOMPARE(m_sentenceList->currentText(), QStringLiteral("Alapmondatok"));
+    QCOMPARE(text(10, ColC1), QStringLiteral("külföldre utazni?"));
+
+    pick(m_sentenceList, 6);
+    QCOMPARE(m_sentenceList->currentText(), QStringLiteral("Este nem maradunk otthon."));
+    QCOMPARE(m_auxList->currentText(), QStringLiteral("Segédigék"));
+    QCOMPARE(m_auxList->currentIndex(), -1);
+    for (int index = 0; index < RowCount; ++index)
+        QCOMPARE(rowShown(index), index <= 6);
+    QCOMPARE(text(6, ColC), QStringLiteral("nem fogunk"));
+    QCOMPARE(text(10, ColC1), QStringLiteral("külföldre utazni?")); // hidden, not cleared
+
+    pick(m_auxList, Tud);
+    QCOMPARE(m_sentenceList->currentIndex(), -1);
+    QCOMPARE(m_sentenceList->currentText(), QStringLiteral("Alapmondatok"));
+    QCOMPARE(text(10, ColC), QStringLiteral("tudsz"));
+}
+
+void TestReference::typingSelectsNothingAndEnterCloses_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addRow("auxiliaries, Return")
+        << QStringLiteral("Combo1") << QStringLiteral("kell") << int(Qt::Key_Return);
+    QTest::addRow("sentences, Enter")
+        << QStringLiteral("Combo2") << QStringLiteral("Kati hazamegy.") << int(Qt::Key_Enter);
+}
+
+// Text that spells an entry is still no pick, not even when the field loses the focus.
+void TestReference::typingSelectsNothingAndEnterCloses()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    auto *combo = m_window->findChild<QComboBox *>(list);
+
+    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), combo);
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo, typed);
+    QCOMPARE(combo->currentText(), typed);
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(combo->count(), combo == m_auxList ? AuxiliaryCount : SentenceCount);
+
+    QTest::keyClick(combo, Qt::Key(key));
+    QTRY_VERIFY(!m_window->isVisible());
+    QCOMPARE(combo->currentIndex(), -1);
+    QVERIFY(bodyEmptyAndShown());
+}
+
+// Opening the open window again reloads nothing, so it keeps its texts after a language
+// switch; only a placeholder that a later pick sets follows the new language.
+void TestReference::openingAgainAfterLanguageSwitch()
+{
+    pick(m_sentenceList, 3);
+    const QStringList before = grid();
+    useLanguage(i18n::English);
+    open();
+    QCOMPARE(grid(), before);
+    QCOMPARE(m_sentenceList->currentIndex(), 3);
+    QCOMPARE(m_auxList->currentText(), QStringLiteral("Segédigék"));
+    int shown = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        shown += qobject_cast<ReferenceWindow *>(window) && window->isVisible();
+    QCOMPARE(shown, 1);
+
+    pick(m_sentenceList, 1);
+    QCOMPARE(m_auxList->currentText(), QStringLiteral("Auxiliaries"));
+    QCOMPARE(m_window->windowTitle(),
+             QStringLiteral("ZELTO   -  (Modális) segédigék és a szórend"));
+    QVERIFY(m_window->findChild<QLabel *>(QStringLiteral("Label3"))
+                ->text()
+                .startsWith(QStringLiteral("Válassza ki")));
+    QCOMPARE(m_window->findChild<QPushButton *>(QStringLiteral("Command1"))->text(),
+             QStringLiteral("&Bezár"));
+    // The grid has its own texts: the list says "leveleket" and "kérítek".
+    QCOMPARE(text(1, ColD), QStringLiteral("a levelet."));
+    pick(m_sentenceList, 7);
+    QCOMPARE(m_sentenceList->currentText(), QStringLiteral("Nem tőle kérítek kölcsön az autóját?"));
+    QCOMPARE(text(1, ColC), QStringLiteral("kéritek"));
+}
+
+// Every text fits its cell in both views for every entry, and the instruction line holds
+// its text in every language; the entries are picked with the arrow keys.
+void TestReference::everyTextFits()
+{
+    auto checkShownCells = [this](int entry) {
+        for (int index = 0; index < CellCount; ++index) {
+            const QLabel *cell = m_window->cell(index);
+            if (cell->isHidden())
+                continue;
+            int room = cell->contentsRect().width();
+            if (!(cell->alignment() & Qt::AlignHCenter))
+                room -= cell->indent();
+            QVERIFY2(cell->fontMetrics().horizontalAdvance(cell->text()) <= room,
+                     qPrintable(QStringLiteral("entry %1: \"%2\"").arg(entry).arg(cell->text())));
+            QVERIFY(cell->fontMetrics().height() <= cell->contentsRect().height());
+        }
+    };
+    for (QComboBox *list : {m_sentenceList, m_auxList}) {
+        QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
+        for (int entry = 0; entry < list->count(); ++entry) {
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->currentIndex(), entry);
+            checkShownCells(entry);
+        }
+    }
+
+    for (int language : {i18n::Hungarian, i18n::English, i18n::Spanish}) {
+        m_window->close();
+        useLanguage(language);
+        open();
+        const auto *line = m_window->findChild<QLabel *>(QStringLiteral("Label3"));
+        QVERIFY(line->heightForWidth(line->width()) <= line->height());
+    }
+}
+
+QTEST_MAIN(TestReference)
+#include "tst_reference.moc"
