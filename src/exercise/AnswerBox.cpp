@@ -1,0 +1,31 @@
+#include "exercise/AnswerBox.h"
+
+#include "exercise/AnswerChecking.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+void CaretAtEndLineEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    deselect();
+    end(false);
+}
+
+void AnswerBox::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    const bool command =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (typed.size() == 1 && !command) {
+        const QChar entered = answer::remapTypedCharacter(typed.front());
+        if (entered != typed.front()) {
+            QKeyEvent remapped(event->type(), event->key(), event->modifiers(), QString(entered),
+                               event->isAutoRepeat(), event->count());
+            QLineEdit::keyPressEvent(&remapped);
+            event->setAccepted(remapped.isAccepted());
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}

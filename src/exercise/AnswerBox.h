@@ -1,0 +1,26 @@
+// The one-line text boxes of the gapped sentence.
+#pragma once
+
+#include <QLineEdit>
+
+// A box that puts the caret at the end of its text, without a selection,
+// whenever it gets the focus.
+class CaretAtEndLineEdit : public QLineEdit
+{
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+};
+
+// The answer box: typed keys of the English keyboard enter the Hungarian
+// accented letters; pasted text is taken as it is.
+class AnswerBox : public CaretAtEndLineEdit
+{
+public:
+    using CaretAtEndLineEdit::CaretAtEndLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};

@@ -1,0 +1,73 @@
+// Drives the exercise window the way a learner does: keys, Enter and list picks.
+#pragma once
+
+#include "exercise/ExerciseWindow.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
+
+// The characters typed on an English keyboard for each accented letter.
+inline QString typedFor(const QString &text)
+{
+    static const QString letters = QStringLiteral("ÁáÖÓüöÉéóőűúÜíŐŰÚÍ");
+    static const QString keys = QStringLiteral("\"')+-0:;=[\\]_`{|}~");
+    QString typed;
+    for (QChar c : text) {
+        const qsizetype at = letters.indexOf(c);
+        typed.append(at < 0 ? c : keys.at(at));
+    }
+    return typed;
+}
+
+struct ExerciseDriver
+{
+    ExerciseWindow &window;
+
+    template <typename T> T *control(const char *name) const
+    {
+        T *found = window.findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QLineEdit *answerBox() const { return control<QLineEdit>("Text1"); }
+    QTextEdit *passageBox() const { return control<QTextEdit>("Text4"); }
+    QPushButton *button(const char *name) const { return control<QPushButton>(name); }
+    QComboBox *list(const char *name) const { return control<QComboBox>(name); }
+    QLabel *label(const char *name) const { return control<QLabel>(name); }
+
+    void click(const char *name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
+
+    // Picks an item with the arrow keys, one step at a time, as on the keyboard.
+    void pick(const char *listName, int index) const
+    {
+        QComboBox *combo = list(listName);
+        combo->setFocus();
+        QWidget *target = combo->lineEdit() ? static_cast<QWidget *>(combo->lineEdit()) : combo;
+        while (combo->currentIndex() < index)
+            QTest::keyClick(target, Qt::Key_Down);
+        while (combo->currentIndex() > index)
+            QTest::keyClick(target, Qt::Key_Up);
+    }
+
+    // Types `text` into the answer box on an English keyboard, then presses Enter.
+    void answer(const QString &text) const
+    {
+        QLineEdit *box = answerBox();
+        box->setFocus();
+        QTest::keyClicks(box, typedFor(text));
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+
+    QStringList passageLines() const
+    {
+        QStringList lines = passageBox()->toPlainText().split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
+};
