@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for zelto, builds it, then starts it or runs its tests.
 #   scripts/setup.sh run    install what is missing, build, start the program
-#   scripts/setup.sh test   install what is missing, build, run every test through ctest
+#   scripts/setup.sh test   install what is missing, build, run every test through ctest,
+#                           then again in build-asan/ with AddressSanitizer and UBSan
 # Safe to run again: installed packages and an existing build are reused.
 set -euo pipefail
 
@@ -11,7 +12,7 @@ build="$root/build"
 jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
-          xvfb xauth x11-utils)
+          xvfb xauth x11-utils desktop-file-utils appstream devscripts)
 
 install_missing() {
     local missing=()
@@ -43,6 +44,10 @@ test)
     install_missing
     build_tree
     ctest --test-dir "$build" --output-on-failure -j"$jobs"
+    # The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+    cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELTO_SANITIZE=ON
+    cmake --build "$root/build-asan" -j"$jobs"
+    ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs"
     ;;
 *)
     echo "usage: $0 run|test" >&2

@@ -26,6 +26,10 @@ done
 if [ "$found" = 1 ]; then
     xwininfo -name "$title" | grep -E 'Map State|Width|Height'
     xwininfo -name "$title" | grep -q 'IsViewable' || found=0
+    # The program icon is set just after the first paint.
+    icon() { xprop -name "$title" _NET_WM_ICON 2>/dev/null | grep -q -m1 'CARDINAL) ='; }
+    for _ in $(seq 50); do icon && break; sleep 0.1; done
+    icon || { echo "the window has no icon" >&2; found=0; }
 fi
 kill "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null

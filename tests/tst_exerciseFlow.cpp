@@ -8,8 +8,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 
 using Icon = Notifier::Icon;
 
@@ -32,6 +32,7 @@ private slots:
     void picksDuringARunAreRefused();
     void afterTheEnd();
     void onTopToggles();
+    void keyboardStart();
     void referenceWindowFromTheHelpMenu();
 
 private:
@@ -315,6 +316,18 @@ void ExerciseFlowTest::afterTheEnd()
     QVERIFY(driver->passageBox()->toPlainText().isEmpty());
     QVERIFY(driver->button("Nex")->isEnabled());
     QVERIFY(driver->button("Nex")->isDefault());
+}
+
+void ExerciseFlowTest::keyboardStart()
+{
+    // Alt+S starts from the keyboard; what the learner types then lands in the answer box.
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(window->isRunning());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("kor'n akar felkelni"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(window->exercise().segment, 1);
+    QVERIFY(notifier->messages.isEmpty());
 }
 
 void ExerciseFlowTest::onTopToggles()

@@ -1,5 +1,7 @@
 #include "exercise/AnswerChecking.h"
 
+#include <algorithm>
+
 namespace answer {
 
 namespace {
@@ -35,16 +37,21 @@ QString replaceRunsByBlank(const QString &text, const QString &findText)
     // Each replacement can only complete a new occurrence that ends at the
     // blank it wrote, so checking the end of the output after every character
     // finds the same occurrences as rescanning from the start.
-    QString out;
-    out.reserve(text.size());
+    // The output never outgrows the input, so it is written in place into one buffer.
+    QString out(text.size(), Qt::Uninitialized);
+    QChar *const written = out.data();
+    const QChar *const find = findText.constData();
     const qsizetype n = findText.size();
+    qsizetype length = 0;
     for (QChar c : text) {
-        out.append(c);
-        while (out.size() >= n && QStringView(out).right(n) == findText) {
-            out.chop(n);
-            out.append(QLatin1Char(' '));
+        written[length++] = c;
+        while (length >= n && written[length - 1] == find[n - 1] &&
+               std::equal(find, find + n, written + length - n)) {
+            length -= n;
+            written[length++] = QLatin1Char(' ');
         }
     }
+    out.truncate(length);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include "common/Pictures.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/AnswerChecking.h"
+#include "i18n/AccessibleTexts.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -131,7 +133,7 @@ void ExerciseWindow::createControls()
     Text4->setFont(ui::font(Face::TimesNewRoman, 11.25));
     Text4->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
     setColours(Text4, Qt::black, passageGreen);
-    Text4->setMinimumHeight(150);
+    Text4->setMinimumHeight(90);
 
     // Row 4: the auxiliary indicator and the segment to transform.
     Label6 = makeLabel(QStringLiteral("Label6"), QStringLiteral(" +  akar"),
@@ -258,6 +260,8 @@ void ExerciseWindow::createControls()
     setTabOrder(Combo1, Combo2);
 
     m_defaultButton = new DefaultButtonRouter(this);
+    Label4->setBuddy(Combo1);
+    Label7->setBuddy(Combo2);
 
     connect(Start, &QPushButton::clicked, this, &ExerciseWindow::Start_Click);
     connect(Nex, &QPushButton::clicked, this, &ExerciseWindow::Nex_Click);
@@ -328,16 +332,26 @@ void ExerciseWindow::createMenus()
     mnuhowto =
         mnuHelp->addAction(QStringLiteral("Ho&w to..."), this, &ExerciseWindow::mnuhowto_Click);
     mnuhowto->setObjectName(QStringLiteral("mnuhowto"));
+
+    // F10 opens the menu bar from the keyboard, also in a language whose menu
+    // captions have no access key.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(mnuFile->menuAction()); });
 }
 
 void ExerciseWindow::Form_Load()
 {
-    adjustSize();
-    resize(qMax(width(), 720), qMax(height(), 600));
+    // A comfortable size that still fits a small or strongly scaled screen.
+    QSize size = minimumSizeHint().expandedTo(QSize(720, 580));
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
+        size = size.boundedTo(area.size()).expandedTo(minimumSizeHint());
+        resize(size);
         move(area.x() + area.width() / 2 - width() / 2,
              area.y() + area.height() / 2 - height() / 2);
+    } else {
+        resize(size);
     }
     mnuOntop_Click();
 
@@ -365,10 +379,15 @@ void ExerciseWindow::Form_Load()
 
     m_defaultButton->setDefaultButton(Nex);
     Start->setFocus();
+    updateAccessibleTexts();
 }
 
 void ExerciseWindow::Start_Click()
 {
+    // Start's access key clicks it 100 ms after the key press, even if by then the exercise
+    // has been started and Start disabled: such a late click must not restart the exercise.
+    if (isRunning())
+        return;
     Nex->setEnabled(true);
     m_defaultButton->setDefaultButton(Nex);
     valt();
@@ -395,16 +414,23 @@ void ExerciseWindow::showSegment()
 
 void ExerciseWindow::Nex_Click()
 {
-    sp(QStringLiteral("  "));
+    // The same late click of an access key can come after the last answer disabled Next.
+    if (!Nex->isEnabled())
+        return;
+    QString answerText = sp(Text1->text(), QStringLiteral("  "));
     if (!isRunning()) {
+        showAnswer(answerText);
         say(Notifier::Icon::Exclamation, strings()[i18n::msgNotStarted]);
         return;
     }
     const int segment = m_content.segment;
-    if (segment < 0 || segment >= content::SegmentCount)
+    if (segment < 0 || segment >= content::SegmentCount) {
+        showAnswer(answerText);
         return;
+    }
     if (content::isSentenceInitial(m_content.auxChoice, segment))
-        Upper();
+        Upper(answerText);
+    showAnswer(answerText);
     if (answer::matchesKey(Text1->text(), m_content.keys[segment]))
         acceptAnswer();
     else
@@ -492,8 +518,10 @@ void ExerciseWindow::valt()
             continue;
         m_content.person = item.person;
         for (const auto &[person, store] : pictures) {
-            if (person == item.person)
+            if (person == item.person) {
                 Image1->setPixmap(personPicture(store));
+                Image1->setAccessibleName(personText);
+            }
         }
         break;
     }
@@ -518,28 +546,32 @@ QPixmap ExerciseWindow::personPicture(int storeIndex)
     return store->pixmap();
 }
 
-void ExerciseWindow::sp(const QString &findText)
+QString ExerciseWindow::sp(const QString &answerText, const QString &findText) const
 {
-    const QString collapsed = answer::replaceRunsByBlank(Text1->text(), findText);
-    if (collapsed != Text1->text())
-        Text1->setText(collapsed);
+    return answer::replaceRunsByBlank(answerText, findText);
 }
 
-void ExerciseWindow::Upper()
+void ExerciseWindow::Upper(QString &answerText)
 {
-    QString text = answer::trimBlanks(Text1->text());
-    if (text.isEmpty()) {
-        Text1->setText(text);
+    answerText = answer::trimBlanks(answerText);
+    if (answerText.isEmpty())
         return;
-    }
-    const QChar first = text.front();
+    const QChar first = answerText.front();
     const QChar capital = first.toUpper();
-    text[0] = capital;
-    Text1->setText(text);
+    answerText[0] = capital;
+    // The learner sees the corrected answer while the warning is open.
+    showAnswer(answerText);
     if (first != capital) {
         m_notifier.beep();
         say(Notifier::Icon::Exclamation, strings()[i18n::msgCapitals]);
     }
+}
+
+void ExerciseWindow::showAnswer(const QString &answerText)
+{
+    // Laying out the box again costs as much as the rest of Next together on a long answer.
+    if (answerText != Text1->text())
+        Text1->setText(answerText);
 }
 
 void ExerciseWindow::Command9_Click()
@@ -578,6 +610,28 @@ void ExerciseWindow::dialog()
     Label4->setText(t[i18n::capAuxLabel]);
     Label7->setText(t[i18n::capPersonLabel]);
     setWindowTitle(t[i18n::txtTitle]);
+    updateAccessibleTexts();
+}
+
+void ExerciseWindow::updateAccessibleTexts()
+{
+    // Screen readers hear the hover hints as descriptions; buttons and labels
+    // are named by their captions, the lists by their headings.
+    const i18n::InterfaceTexts &t = strings();
+    for (auto hint = m_hints.cbegin(); hint != m_hints.cend(); ++hint) {
+        hint.key()->setAccessibleDescription(*hint < 0 ? i18n::segmentHint
+                                                       : t[static_cast<i18n::Slot>(*hint)]);
+    }
+    Combo1->setAccessibleName(t[i18n::capAuxLabel]);
+    Combo1->setAccessibleDescription(t[i18n::hintAuxList]);
+    Combo2->setAccessibleName(t[i18n::capPersonLabel]);
+    Combo2->setAccessibleDescription(t[i18n::hintPersonList]);
+    const int language = t.language;
+    Text4->setAccessibleName(i18n::accessibleText(i18n::accPassage, language));
+    Text2->setAccessibleName(i18n::accessibleText(i18n::accBefore, language));
+    Text1->setAccessibleName(i18n::accessibleText(i18n::accAnswer, language));
+    Text3->setAccessibleName(i18n::accessibleText(i18n::accAfter, language));
+    Label1->setAccessibleName(i18n::accessibleText(i18n::accHintLine, language));
 }
 
 void ExerciseWindow::mnuOntop_Click()

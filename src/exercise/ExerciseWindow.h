@@ -61,9 +61,13 @@ private:
     void acceptAnswer();
     void rejectAnswer();
     void showSegment();
-    void sp(const QString &findText);
-    void Upper();
+    // sp and Upper rewrite the answer of one press of Next; the box is written only when its
+    // text changes and before anything can show it, so a long answer is laid out once.
+    QString sp(const QString &answerText, const QString &findText) const;
+    void Upper(QString &answerText);
+    void showAnswer(const QString &answerText);
     void dialog();
+    void updateAccessibleTexts();
     void applyOnTop(bool onTop);
     QPixmap personPicture(int storeIndex);
     void say(Notifier::Icon icon, const QString &text);

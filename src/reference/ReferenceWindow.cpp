@@ -245,6 +245,11 @@ void ReferenceWindow::Form_Load()
     m_combo2->setEditText(texts[i18n::capBaseSentences]);
 
     m_command1->setText(texts[i18n::capClose]);
+    // The placeholders name the lists for screen readers, in the language of this load.
+    m_combo1->setAccessibleName(texts[i18n::capAuxiliaries]);
+    m_combo2->setAccessibleName(texts[i18n::capBaseSentences]);
+    for (QComboBox *list : {m_combo1, m_combo2})
+        list->setAccessibleDescription(texts[i18n::hintReference]);
     resetGrid();
 }
 

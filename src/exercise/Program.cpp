@@ -1,0 +1,62 @@
+#include "exercise/Program.h"
+
+#include "common/Pictures.h"
+#include "exercise/ExerciseWindow.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+// Gives the application its icon just after the first paint of `painted`: drawing the icon
+// at all its sizes takes about as long as building the whole window, and nothing the
+// learner sees first needs it.
+class IconAfterFirstPaint : public QObject
+{
+public:
+    explicit IconAfterFirstPaint(QWidget *painted) : QObject(painted)
+    {
+        painted->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(ui::programIcon()); });
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void tuneMemoryAllocator()
+{
+#ifdef __GLIBC__
+    // The text layout of a long answer takes blocks of a megabyte and more. By default glibc
+    // maps each such block afresh and returns it on release, so every layout paid hundreds
+    // of page faults: kept in the heap, Next on a 32,767-character answer is twice as fast.
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+#endif
+}
+
+int runProgram(int argc, char **argv)
+{
+    tuneMemoryAllocator();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zelto"));
+    // The id of the installed desktop entry, so that the desktop matches the windows to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.zelto.Zelto"));
+    ExerciseWindow window;
+    new IconAfterFirstPaint(window.centralWidget());
+    window.show();
+    return QApplication::exec();
+}

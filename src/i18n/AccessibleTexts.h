@@ -1,0 +1,21 @@
+// Names for assistive technology where the interface texts have none that fits.
+#pragma once
+
+#include <QString>
+
+namespace i18n {
+
+enum AccessibleText
+{
+    accPassage,  // the passage box
+    accBefore,   // the words before the gap
+    accAnswer,   // the answer box
+    accAfter,    // the words after the gap
+    accHintLine, // the hint line along the bottom
+    AccessibleTextCount
+};
+
+// The text in `language` (1 Hungarian, 2 English, 3 Spanish); English otherwise.
+QString accessibleText(AccessibleText text, int language);
+
+} // namespace i18n
