@@ -1,6 +1,8 @@
 // Drives the exercise window the way a learner does: keys, Enter and list picks.
 #pragma once
 
+#include "RecordingNotifier.h"
+
 #include "exercise/ExerciseWindow.h"
 
 #include <QComboBox>
@@ -70,4 +72,32 @@ struct ExerciseDriver
             lines.removeLast();
         return lines;
     }
+};
+
+// A fresh exercise window for each test, its messages recorded instead of shown.
+// Test classes inherit it and call openWindow() in init(), closeWindow() in cleanup().
+class ExerciseFixture
+{
+protected:
+    bool openWindow()
+    {
+        notifier = new RecordingNotifier;
+        window = new ExerciseWindow(*notifier);
+        driver = new ExerciseDriver{*window};
+        window->show();
+        return QTest::qWaitForWindowExposed(window);
+    }
+    void closeWindow()
+    {
+        delete driver;
+        delete window;
+        delete notifier;
+        driver = nullptr;
+        window = nullptr;
+        notifier = nullptr;
+    }
+
+    RecordingNotifier *notifier = nullptr;
+    ExerciseWindow *window = nullptr;
+    ExerciseDriver *driver = nullptr;
 };

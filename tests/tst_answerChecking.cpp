@@ -1,6 +1,5 @@
 // From keystrokes to verdict: remapping, blank runs, capitals and the comparison.
 #include "ExerciseDriver.h"
-#include "RecordingNotifier.h"
 
 #include "exercise/AnswerChecking.h"
 #include "i18n/InterfaceTexts.h"
@@ -11,7 +10,7 @@
 
 using Icon = Notifier::Icon;
 
-class AnswerCheckingTest : public QObject
+class AnswerCheckingTest : public QObject, private ExerciseFixture
 {
     Q_OBJECT
 
@@ -35,26 +34,16 @@ private slots:
 
 private:
     void runTo(int auxIndex, int personIndex, int segment);
-
-    RecordingNotifier *notifier = nullptr;
-    ExerciseWindow *window = nullptr;
-    ExerciseDriver *driver = nullptr;
 };
 
 void AnswerCheckingTest::init()
 {
-    notifier = new RecordingNotifier;
-    window = new ExerciseWindow(*notifier);
-    driver = new ExerciseDriver{*window};
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(openWindow());
 }
 
 void AnswerCheckingTest::cleanup()
 {
-    delete driver;
-    delete window;
-    delete notifier;
+    closeWindow();
 }
 
 void AnswerCheckingTest::runTo(int auxIndex, int personIndex, int segment)

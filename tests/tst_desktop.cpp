@@ -1,6 +1,5 @@
 // What a desktop expects of the exercise window: accessibility, keyboard, fonts and scaling.
 #include "ExerciseDriver.h"
-#include "RecordingNotifier.h"
 
 #include "i18n/InterfaceTexts.h"
 
@@ -9,7 +8,7 @@
 #include <QMenuBar>
 #include <QTest>
 
-class DesktopTest : public QObject
+class DesktopTest : public QObject, private ExerciseFixture
 {
     Q_OBJECT
 
@@ -21,27 +20,16 @@ private slots:
     void keyboardReachesEveryControl();
     void fontsHaveTheirStandIns();
     void picturesAreSharpAtAnyScale();
-
-private:
-    RecordingNotifier *notifier = nullptr;
-    ExerciseWindow *window = nullptr;
-    ExerciseDriver *driver = nullptr;
 };
 
 void DesktopTest::init()
 {
-    notifier = new RecordingNotifier;
-    window = new ExerciseWindow(*notifier);
-    driver = new ExerciseDriver{*window};
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(openWindow());
 }
 
 void DesktopTest::cleanup()
 {
-    delete driver;
-    delete window;
-    delete notifier;
+    closeWindow();
 }
 
 void DesktopTest::everyControlIsNamedInTheCurrentLanguage_data()

@@ -1,6 +1,5 @@
 // The course of an exercise in the real window, driven by keys, clicks and list picks.
 #include "ExerciseDriver.h"
-#include "RecordingNotifier.h"
 
 #include "content/ExerciseContent.h"
 #include "i18n/InterfaceTexts.h"
@@ -13,7 +12,7 @@
 
 using Icon = Notifier::Icon;
 
-class ExerciseFlowTest : public QObject
+class ExerciseFlowTest : public QObject, private ExerciseFixture
 {
     Q_OBJECT
 
@@ -38,26 +37,16 @@ private slots:
 private:
     void startWith(int auxIndex, int personIndex);
     void answerAll();
-
-    RecordingNotifier *notifier = nullptr;
-    ExerciseWindow *window = nullptr;
-    ExerciseDriver *driver = nullptr;
 };
 
 void ExerciseFlowTest::init()
 {
-    notifier = new RecordingNotifier;
-    window = new ExerciseWindow(*notifier);
-    driver = new ExerciseDriver{*window};
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(openWindow());
 }
 
 void ExerciseFlowTest::cleanup()
 {
-    delete driver;
-    delete window;
-    delete notifier;
+    closeWindow();
 }
 
 void ExerciseFlowTest::startWith(int auxIndex, int personIndex)

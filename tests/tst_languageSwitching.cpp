@@ -1,6 +1,5 @@
 // Switching the interface language, hover hints, the how-to message and the legend.
 #include "ExerciseDriver.h"
-#include "RecordingNotifier.h"
 
 #include "i18n/InterfaceTexts.h"
 
@@ -12,7 +11,7 @@
 using Icon = Notifier::Icon;
 using i18n::strings;
 
-class LanguageSwitchingTest : public QObject
+class LanguageSwitchingTest : public QObject, private ExerciseFixture
 {
     Q_OBJECT
 
@@ -46,26 +45,16 @@ private:
         QTest::mouseMove(widget, at.x() < 0 ? widget->rect().center() : at);
     }
     QString hintLine() const { return driver->label("Label1")->text(); }
-
-    RecordingNotifier *notifier = nullptr;
-    ExerciseWindow *window = nullptr;
-    ExerciseDriver *driver = nullptr;
 };
 
 void LanguageSwitchingTest::init()
 {
-    notifier = new RecordingNotifier;
-    window = new ExerciseWindow(*notifier);
-    driver = new ExerciseDriver{*window};
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(openWindow());
 }
 
 void LanguageSwitchingTest::cleanup()
 {
-    delete driver;
-    delete window;
-    delete notifier;
+    closeWindow();
 }
 
 void LanguageSwitchingTest::englishAgainRewritesBuiltInCaptions()

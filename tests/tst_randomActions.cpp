@@ -2,7 +2,6 @@
 // keeps its invariants, only the program's own messages appear and nothing crashes.
 //   tst_randomActions [--seed N] [--count M] [Qt Test options]
 #include "ExerciseDriver.h"
-#include "RecordingNotifier.h"
 
 #include "content/ExerciseContent.h"
 #include "i18n/InterfaceTexts.h"
@@ -48,7 +47,7 @@ void typeText(QWidget *target, const QString &text)
 
 } // namespace
 
-class RandomActionsTest : public QObject
+class RandomActionsTest : public QObject, private ExerciseFixture
 {
     Q_OBJECT
 
@@ -72,9 +71,6 @@ private:
     Snapshot snapshot() const;
 
     QRandomGenerator m_random;
-    RecordingNotifier *notifier = nullptr;
-    ExerciseWindow *window = nullptr;
-    ExerciseDriver *driver = nullptr;
     QString m_action;
     QString m_fault;
     int m_accepted = 0;
@@ -88,11 +84,7 @@ private:
 void RandomActionsTest::init()
 {
     m_random.seed(seed);
-    notifier = new RecordingNotifier;
-    window = new ExerciseWindow(*notifier);
-    driver = new ExerciseDriver{*window};
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(openWindow());
     notifier->onMessage = [this] {
         const RecordedMessage &message = notifier->messages.last();
         if (m_fault.isEmpty())
@@ -104,9 +96,7 @@ void RandomActionsTest::init()
 
 void RandomActionsTest::cleanup()
 {
-    delete driver;
-    delete window;
-    delete notifier;
+    closeWindow();
 }
 
 // Mostly short, sometimes up to the box's 32,767 characters, from every kind of text that
