@@ -30,10 +30,7 @@ ExerciseContent filled(int auxChoice, int person)
     ExerciseContent content;
     content.auxChoice = auxChoice;
     content.person = person;
-    content.alapok();
-    content.kerdes();
-    content.kulcsok();
-    content.mondat();
+    content.fillAll();
     return content;
 }
 
@@ -564,19 +561,13 @@ void TestContent::refill()
 {
     ExerciseContent content = filled(5, 33);
     const QStringList first = tableTexts(content);
-    const auto fillAll = [&content] {
-        content.alapok();
-        content.kerdes();
-        content.kulcsok();
-        content.mondat();
-    };
-    fillAll();
+    content.fillAll();
     QCOMPARE(tableTexts(content), first);
 
     // A new selection replaces every entry, leaving nothing of the old one.
     content.auxChoice = 1;
     content.person = 1;
-    fillAll();
+    content.fillAll();
     const ExerciseContent fresh = filled(1, 1);
     QCOMPARE(content.passageText, fresh.passageText);
     QCOMPARE(tableTexts(content), tableTexts(fresh));
@@ -602,10 +593,7 @@ void TestContent::outOfRangeWritesNothing()
     const ExerciseContent before = content;
     content.auxChoice = auxChoice;
     content.person = person;
-    content.alapok();
-    content.kerdes();
-    content.kulcsok();
-    content.mondat();
+    content.fillAll();
     // The passage depends on the auxiliary choice only.
     if (auxChoice < 1 || auxChoice > 5)
         QCOMPARE(content.passageText, before.passageText);

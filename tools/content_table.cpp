@@ -30,10 +30,7 @@ int main()
             content::ExerciseContent content;
             content.auxChoice = auxChoice;
             content.person = person;
-            content.alapok();
-            content.kerdes();
-            content.kulcsok();
-            content.mondat();
+            content.fillAll();
 
             writeRow("passage", auxChoice, person, 0, content.passageText);
             for (int i = 0; i < content::SegmentCount; ++i)

@@ -191,4 +191,12 @@ void ExerciseContent::mondat()
     }
 }
 
+void ExerciseContent::fillAll()
+{
+    alapok();
+    kerdes();
+    kulcsok();
+    mondat();
+}
+
 } // namespace content

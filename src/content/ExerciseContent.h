@@ -63,6 +63,9 @@ public:
     void kerdes();  // segments
     void kulcsok(); // keys
     void mondat();  // frames
+
+    // All four, for tools and tests that want the whole material of a selection.
+    void fillAll();
 };
 
 } // namespace content
