@@ -9,8 +9,8 @@ enum class Face
 {
     TimesNewRoman, // Liberation Serif has the same metrics
     Arial,         // Liberation Sans has the same metrics
-    MsSansSerif,   // the desktop's sans serif
-    MsSerif,       // the desktop's serif
+    MsSansSerif,   // a sans serif: Liberation Sans, else DejaVu Sans
+    MsSerif,       // a serif: Liberation Serif, else DejaVu Serif
 };
 
 QFont font(Face face, qreal pointSize, bool bold = false);
