@@ -39,6 +39,24 @@ const char *const pictureFiles[] = {":/persons/en.svg", ":/persons/te.svg", ":/p
                                     ":/persons/ti.svg"};
 constexpr int pictureSize = 40;
 
+// The place of a person's pictogram in the picture store, or -1 for the third
+// persons, which have none.
+int pictureStoreIndex(int person)
+{
+    switch (person) {
+    case 1:
+        return 0;
+    case 2:
+        return 1;
+    case 11:
+        return 2;
+    case 22:
+        return 3;
+    default:
+        return -1;
+    }
+}
+
 void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor())
 {
     QPalette palette = widget->palette();
@@ -431,7 +449,7 @@ void ExerciseWindow::Nex_Click()
     if (content::isSentenceInitial(m_content.auxChoice, segment))
         Upper(answerText);
     showAnswer(answerText);
-    if (answer::matchesKey(Text1->text(), m_content.keys[segment]))
+    if (answer::matchesKey(answerText, m_content.keys[segment]))
         acceptAnswer();
     else
         rejectAnswer();
@@ -510,28 +528,21 @@ void ExerciseWindow::valt()
     }
     m_content.alapok();
 
-    // The persons with a pictogram, and its place in the picture store.
-    static constexpr std::pair<int, int> pictures[] = {{1, 0}, {2, 1}, {11, 2}, {22, 3}};
     const QString personText = Combo2->currentText();
     for (const content::PersonItem &item : content::personItems) {
         if (personText != QString::fromUtf8(item.listText))
             continue;
         m_content.person = item.person;
-        for (const auto &[person, store] : pictures) {
-            if (person == item.person) {
-                Image1->setPixmap(personPicture(store));
-                Image1->setAccessibleName(personText);
-            }
+        if (const int store = pictureStoreIndex(item.person); store >= 0) {
+            Image1->setPixmap(personPicture(store));
+            Image1->setAccessibleName(personText);
         }
         break;
     }
 
     Text4->setPlainText(m_content.passageText);
     m_content.segment = 0;
-    bool pictured = false;
-    for (const auto &entry : pictures)
-        pictured = pictured || entry.first == m_content.person;
-    Image1->setVisible(pictured);
+    Image1->setVisible(pictureStoreIndex(m_content.person) >= 0);
     Label6->show();
 }
 
