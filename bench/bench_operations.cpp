@@ -5,9 +5,9 @@
 #include "RecordingNotifier.h"
 #include "Stats.h"
 
+#include "app/Program.h"
 #include "content/ExerciseContent.h"
 #include "exercise/ExerciseWindow.h"
-#include "exercise/Program.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QApplication>
@@ -59,7 +59,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     RecordingNotifier notifier;
-    ExerciseWindow window(notifier);
+    i18n::InterfaceTexts texts;
+    ExerciseWindow window(texts, notifier);
     window.show();
     QCoreApplication::processEvents();
     auto *answerBox = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
@@ -91,7 +92,7 @@ int main(int argc, char *argv[])
     int language = 0;
     cases.push_back({"lang_Click", [] {}, [&] { window.lang_Click(language++ % 3); }, {}});
 
-    ReferenceWindow reference;
+    ReferenceWindow reference(texts);
     reference.showReference();
     QCoreApplication::processEvents();
     auto *sentences = reference.findChild<QComboBox *>(QStringLiteral("Combo2"));

@@ -2,7 +2,7 @@
 // first paint of the exercise window.
 #include "FirstPaintClock.h"
 
-#include "exercise/Program.h"
+#include "app/Program.h"
 
 namespace {
 

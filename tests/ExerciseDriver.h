@@ -81,8 +81,9 @@ class ExerciseFixture
 protected:
     bool openWindow()
     {
+        texts = i18n::InterfaceTexts();
         notifier = new RecordingNotifier;
-        window = new ExerciseWindow(*notifier);
+        window = new ExerciseWindow(texts, *notifier);
         driver = new ExerciseDriver{*window};
         window->show();
         return QTest::qWaitForWindowExposed(window);
@@ -97,6 +98,7 @@ protected:
         notifier = nullptr;
     }
 
+    i18n::InterfaceTexts texts;
     RecordingNotifier *notifier = nullptr;
     ExerciseWindow *window = nullptr;
     ExerciseDriver *driver = nullptr;

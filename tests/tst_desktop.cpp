@@ -45,7 +45,7 @@ void DesktopTest::everyControlIsNamedInTheCurrentLanguage()
     QFETCH(int, menuIndex);
     window->lang_Click(menuIndex);
     driver->pick("Combo2", 0); // shows the pictogram
-    const i18n::InterfaceTexts &t = i18n::strings();
+    const i18n::InterfaceTexts &t = texts;
 
     const auto accessible = [](QWidget *widget, QAccessible::Text text) {
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);

@@ -103,8 +103,8 @@ void ExerciseFlowTest::nextBeforeStartOnlyWarns()
     driver->answer(QStringLiteral("korán fog felkelni"));
     QCOMPARE(notifier->messages.size(), 1);
     QCOMPARE(notifier->messages[0].icon, Icon::Exclamation);
-    QCOMPARE(notifier->messages[0].text, i18n::strings()[i18n::msgNotStarted]);
-    QCOMPARE(notifier->messages[0].title, i18n::strings()[i18n::txtTitle]);
+    QCOMPARE(notifier->messages[0].text, texts[i18n::msgNotStarted]);
+    QCOMPARE(notifier->messages[0].title, texts[i18n::txtTitle]);
     QCOMPARE(notifier->beeps, 0);
     QCOMPARE(driver->passageBox()->toPlainText(), passage);
     QVERIFY(!window->isRunning());
@@ -150,7 +150,7 @@ void ExerciseFlowTest::everySelectionEndsAfterTwelveAnswers()
     // Accepted answers draw no message until the end; the end beeps once.
     QCOMPARE(notifier->messages.size(), 1);
     QCOMPARE(notifier->messages[0].icon, Icon::Critical);
-    QCOMPARE(notifier->messages[0].text, i18n::strings()[i18n::msgFinished]);
+    QCOMPARE(notifier->messages[0].text, texts[i18n::msgFinished]);
     QCOMPARE(notifier->beeps, 1);
 
     const QStringList lines = driver->passageLines();
@@ -186,7 +186,7 @@ void ExerciseFlowTest::wrongAnswersAndSolutionDoNotAdvance()
     driver->answer(QStringLiteral("Gábor Angliába kell utaznia"));
     QCOMPARE(window->exercise().segment, 0);
     QCOMPARE(notifier->beeps, 1);
-    QCOMPARE(notifier->lastText(), i18n::strings()[i18n::msgWrong]);
+    QCOMPARE(notifier->lastText(), texts[i18n::msgWrong]);
     QCOMPARE(notifier->messages.last().icon, Icon::Exclamation);
     // The wrong answer stays in the box for correcting.
     QCOMPARE(driver->answerBox()->text(), QStringLiteral("Gábor Angliába kell utaznia"));
@@ -236,7 +236,7 @@ void ExerciseFlowTest::picksDuringARunAreRefused()
     driver->answer(window->exercise().keys[0]);
     driver->pick("Combo1", 2);
     QCOMPARE(notifier->messages.size(), 1);
-    QCOMPARE(notifier->lastText(), i18n::strings()[i18n::msgLocked]);
+    QCOMPARE(notifier->lastText(), texts[i18n::msgLocked]);
     QCOMPARE(QApplication::focusWidget(), driver->answerBox());
     // The list shows the new pick while the exercise goes on unchanged.
     QCOMPARE(driver->list("Combo1")->currentText(), QStringLiteral("szokott"));
@@ -246,7 +246,7 @@ void ExerciseFlowTest::picksDuringARunAreRefused()
     // The persons list speaks the current language too.
     window->lang_Click(0);
     driver->pick("Combo2", 3);
-    QCOMPARE(notifier->lastText(), i18n::strings()[i18n::msgLocked]);
+    QCOMPARE(notifier->lastText(), texts[i18n::msgLocked]);
     QVERIFY(notifier->lastText().startsWith(QStringLiteral("A beállításokat")));
     QCOMPARE(window->exercise().person, 0);
     window->lang_Click(1);

@@ -9,7 +9,6 @@
 #include <QTest>
 
 using Icon = Notifier::Icon;
-using i18n::strings;
 
 class LanguageSwitchingTest : public QObject, private ExerciseFixture
 {
@@ -60,7 +59,7 @@ void LanguageSwitchingTest::cleanup()
 void LanguageSwitchingTest::englishAgainRewritesBuiltInCaptions()
 {
     action("lang1")->trigger();
-    QCOMPARE(strings().language, 2);
+    QCOMPARE(texts.language, i18n::English);
     QCOMPARE(driver->button("Nex")->text(), QStringLiteral("&Check it"));
     QCOMPARE(driver->button("Solution")->text(), QStringLiteral("S&olution"));
     QCOMPARE(driver->button("Start")->text(), QStringLiteral("&Start"));
@@ -115,7 +114,7 @@ void LanguageSwitchingTest::oneCheckMark()
     QVERIFY(!action("lang0")->isChecked());
     QVERIFY(!action("lang1")->isChecked());
     QVERIFY(action("lang2")->isChecked());
-    QCOMPARE(strings().language, 3);
+    QCOMPARE(texts.language, i18n::Spanish);
     QCOMPARE(driver->button("Start")->text(), QStringLiteral("&Comenzar"));
     action("lang0")->trigger();
     QCOMPARE(int(action("lang0")->isChecked()) + int(action("lang1")->isChecked()) +
@@ -148,9 +147,9 @@ void LanguageSwitchingTest::hintsFollowTheMouse()
     moveOver(driver->label("Label3"));
     QCOMPARE(hintLine(), QStringLiteral("This is the segment of the sentence you must transform."));
     moveOver(driver->button("Start"));
-    QCOMPARE(hintLine(), strings()[i18n::hintStart]);
+    QCOMPARE(hintLine(), texts[i18n::hintStart]);
     moveOver(driver->answerBox());
-    QCOMPARE(hintLine(), strings()[i18n::hintAnswer]);
+    QCOMPARE(hintLine(), texts[i18n::hintAnswer]);
     moveOver(driver->label("Label6"));
     QCOMPARE(hintLine(), QStringLiteral("Ezt a segédigét kell használnia."));
     // Movement over the bare window empties the line.
@@ -177,12 +176,12 @@ void LanguageSwitchingTest::hintsStayUntilTheMouseMoves()
 void LanguageSwitchingTest::hintsOverListsAndBoxesKeepTheLine()
 {
     moveOver(driver->label("Label4"));
-    QCOMPARE(hintLine(), strings()[i18n::hintAuxList]);
+    QCOMPARE(hintLine(), texts[i18n::hintAuxList]);
     for (QWidget *quiet : std::initializer_list<QWidget *>{
              driver->list("Combo1"), driver->control<QLineEdit>("Text2"),
              driver->control<QLineEdit>("Text3"), driver->passageBox(), driver->label("Label2")}) {
         moveOver(quiet);
-        QCOMPARE(hintLine(), strings()[i18n::hintAuxList]);
+        QCOMPARE(hintLine(), texts[i18n::hintAuxList]);
     }
     moveOver(window->centralWidget(), QPoint(2, 2));
     QVERIFY(hintLine().isEmpty());
@@ -196,7 +195,7 @@ void LanguageSwitchingTest::howToMessage()
     const RecordedMessage &box = notifier->messages[0];
     QCOMPARE(box.icon, Icon::Information);
     QCOMPARE(box.title, QStringLiteral("Grammar exercises:  (Modal) auxiliaries and word order"));
-    QCOMPARE(box.text, strings()[i18n::txtInstruction] + QStringLiteral("\n\n") +
+    QCOMPARE(box.text, texts[i18n::txtInstruction] + QStringLiteral("\n\n") +
                            QStringLiteral("Click here to see how to type the special Hungarian "
                                           "characters (á, é etc.) on an English keyboard. If you "
                                           "want this information to desappear, click again."));

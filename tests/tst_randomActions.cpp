@@ -15,7 +15,6 @@
 
 #include <cstdio>
 
-using i18n::strings;
 using Icon = Notifier::Icon;
 
 namespace {
@@ -89,7 +88,7 @@ void RandomActionsTest::init()
         const RecordedMessage &message = notifier->messages.last();
         if (m_fault.isEmpty())
             m_fault = messageFault(message);
-        if (message.text == strings()[i18n::msgFinished])
+        if (message.text == texts[i18n::msgFinished])
             ++m_finishedShown;
     };
 }
@@ -322,7 +321,7 @@ void RandomActionsTest::act()
 
 QString RandomActionsTest::messageFault(const RecordedMessage &message) const
 {
-    const i18n::InterfaceTexts &t = strings();
+    const i18n::InterfaceTexts &t = texts;
     if (message.title != t[i18n::txtTitle])
         return QStringLiteral("message titled \"%1\"").arg(message.title);
     const QString solution =

@@ -26,12 +26,6 @@ QStringList texts(std::initializer_list<const char *> utf8)
     return list;
 }
 
-void useLanguage(int language)
-{
-    i18n::strings().language = language;
-    i18n::strings().loadInterfaceTexts();
-}
-
 } // namespace
 
 class TestReference : public QObject
@@ -64,6 +58,14 @@ private:
     QStringList grid() const;
     bool bodyEmptyAndShown() const;
 
+    // The window reads this table, as it reads the program's.
+    void useLanguage(i18n::Language language)
+    {
+        m_texts.language = language;
+        m_texts.loadInterfaceTexts();
+    }
+
+    i18n::InterfaceTexts m_texts;
     std::unique_ptr<ReferenceWindow> m_window;
     QComboBox *m_auxList = nullptr;
     QComboBox *m_sentenceList = nullptr;
@@ -72,7 +74,7 @@ private:
 void TestReference::init()
 {
     useLanguage(i18n::Hungarian);
-    m_window = std::make_unique<ReferenceWindow>();
+    m_window = std::make_unique<ReferenceWindow>(m_texts);
     m_auxList = m_window->findChild<QComboBox *>(QStringLiteral("Combo1"));
     m_sentenceList = m_window->findChild<QComboBox *>(QStringLiteral("Combo2"));
     open();
@@ -158,7 +160,7 @@ void TestReference::opensFresh()
         useLanguage(i18n::English);
         open();
     }
-    const i18n::InterfaceTexts &table = i18n::strings();
+    const i18n::InterfaceTexts &table = m_texts;
     QCOMPARE(m_window->windowTitle(), i18n::titlePrefix + table[i18n::txtTopic]);
     QCOMPARE(closeButton->text(), table[i18n::capClose]);
     QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
@@ -367,7 +369,7 @@ void TestReference::everyTextFits()
         }
     }
 
-    for (int language : {i18n::Hungarian, i18n::English, i18n::Spanish}) {
+    for (i18n::Language language : {i18n::Hungarian, i18n::English, i18n::Spanish}) {
         m_window->close();
         useLanguage(language);
         open();

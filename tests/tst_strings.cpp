@@ -17,14 +17,14 @@ private slots:
     void laterFillReplacesEverySlot();
     void rulesBetweenSlots_data();
     void rulesBetweenSlots();
-    void programTableStartsEmpty();
+    void freshTableStartsEmpty();
 };
 
 void StringsTest::outOfRangeLanguageWritesNothing()
 {
     InterfaceTexts table;
     for (int language : {0, 4, -1}) {
-        table.language = language;
+        table.language = Language(language);
         table.loadInterfaceTexts();
         for (int slot = 0; slot < SlotCount; ++slot)
             QVERIFY(table[Slot(slot)].isEmpty());
@@ -32,7 +32,7 @@ void StringsTest::outOfRangeLanguageWritesNothing()
     // After a real fill, an out-of-range language keeps the texts.
     table.language = Spanish;
     table.loadInterfaceTexts();
-    table.language = 7;
+    table.language = Language(7);
     table.loadInterfaceTexts();
     QCOMPARE(table[capStart], QStringLiteral("&Comenzar"));
 }
@@ -137,7 +137,7 @@ void StringsTest::quotedTexts()
     QFETCH(int, slot);
     QFETCH(QString, text);
     InterfaceTexts table;
-    table.language = language;
+    table.language = Language(language);
     table.loadInterfaceTexts();
     QCOMPARE(table[Slot(slot)], text);
 }
@@ -146,7 +146,7 @@ void StringsTest::everySlotFilledInEveryLanguage()
 {
     for (int language : {1, 2, 3}) {
         InterfaceTexts table;
-        table.language = language;
+        table.language = Language(language);
         table.loadInterfaceTexts();
         for (int slot = 0; slot < SlotCount; ++slot) {
             QVERIFY2(!table[Slot(slot)].isEmpty(), qPrintable(QString::number(slot)));
@@ -188,7 +188,7 @@ void StringsTest::rulesBetweenSlots()
 {
     QFETCH(int, language);
     InterfaceTexts table;
-    table.language = language;
+    table.language = Language(language);
     table.loadInterfaceTexts();
 
     QCOMPARE(table[txtTopic], table[capHelpTopic]);
@@ -206,15 +206,15 @@ void StringsTest::rulesBetweenSlots()
         QVERIFY(table[hint].size() <= 190);
 }
 
-void StringsTest::programTableStartsEmpty()
+void StringsTest::freshTableStartsEmpty()
 {
-    // Nothing has chosen a language yet in this process.
-    QCOMPARE(strings().language, 0);
-    QVERIFY(strings()[txtTitle].isEmpty());
-    strings().language = English;
-    strings().loadInterfaceTexts();
-    QCOMPARE(strings()[capStart], QStringLiteral("&Start"));
-    QCOMPARE(&strings(), &strings());
+    // Nothing has chosen a language for a new table yet.
+    InterfaceTexts table;
+    QCOMPARE(table.language, NoLanguage);
+    QVERIFY(table[txtTitle].isEmpty());
+    table.language = English;
+    table.loadInterfaceTexts();
+    QCOMPARE(table[capStart], QStringLiteral("&Start"));
 }
 
 QTEST_APPLESS_MAIN(StringsTest)

@@ -16,13 +16,4 @@ QPixmap svgPixmap(const QString &path, int size, qreal devicePixelRatio)
     return picture;
 }
 
-QIcon programIcon()
-{
-    const QString path = QStringLiteral(":/icons/zelto.svg");
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(svgPixmap(path, size, 1.0));
-    return icon;
-}
-
 } // namespace ui

@@ -1,7 +1,6 @@
 // Pictures drawn from the program's own SVG resources, sharp at any scale.
 #pragma once
 
-#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -9,8 +8,5 @@ namespace ui {
 
 // `path` drawn at `size` logical pixels for a screen of `devicePixelRatio`.
 QPixmap svgPixmap(const QString &path, int size, qreal devicePixelRatio);
-
-// The icon of both windows.
-QIcon programIcon();
 
 } // namespace ui

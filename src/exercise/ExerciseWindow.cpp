@@ -1,5 +1,6 @@
 #include "exercise/ExerciseWindow.h"
 
+#include "common/Colours.h"
 #include "common/DefaultButton.h"
 #include "common/EditableList.h"
 #include "common/Fonts.h"
@@ -24,7 +25,6 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-using i18n::strings;
 using ui::Face;
 
 namespace {
@@ -57,19 +57,6 @@ int pictureStoreIndex(int person)
     }
 }
 
-void setColours(QWidget *widget, const QColor &text, const QColor &background = QColor())
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    if (background.isValid()) {
-        palette.setColor(QPalette::Window, background);
-        palette.setColor(QPalette::Base, background);
-        widget->setAutoFillBackground(true);
-    }
-    widget->setPalette(palette);
-}
-
 QLabel *makeLabel(const QString &name, const QString &caption, const QFont &font, QWidget *parent)
 {
     auto *label = new QLabel(caption, parent);
@@ -100,8 +87,8 @@ QComboBox *makeList(const QString &name, QWidget *parent)
 
 } // namespace
 
-ExerciseWindow::ExerciseWindow(Notifier &notifier, QWidget *parent)
-    : QMainWindow(parent), m_notifier(notifier)
+ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, QWidget *parent)
+    : QMainWindow(parent), m_texts(texts), m_notifier(notifier)
 {
     setObjectName(QStringLiteral("gyakorlat1"));
     setWindowTitle(QString(8, QLatin1Char(' ')));
@@ -121,7 +108,7 @@ void ExerciseWindow::createControls()
 {
     m_surface = new QWidget(this);
     m_surface->setObjectName(QStringLiteral("surface"));
-    setColours(m_surface, Qt::white, teal);
+    ui::setColours(m_surface, Qt::white, teal);
     setCentralWidget(m_surface);
 
     const QFont headingFont = ui::font(Face::TimesNewRoman, 12, true);
@@ -150,7 +137,7 @@ void ExerciseWindow::createControls()
     Text4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text4->setFont(ui::font(Face::TimesNewRoman, 11.25));
     Text4->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
-    setColours(Text4, Qt::black, passageGreen);
+    ui::setColours(Text4, Qt::black, passageGreen);
     Text4->setMinimumHeight(90);
 
     // Row 4: the auxiliary indicator and the segment to transform.
@@ -160,7 +147,7 @@ void ExerciseWindow::createControls()
     Label6->setAlignment(Qt::AlignCenter);
     Label6->setMinimumWidth(
         Label6->fontMetrics().horizontalAdvance(QStringLiteral("+ akar/kell/szokott/tud")) + 16);
-    setColours(Label6, darkRed, Qt::white);
+    ui::setColours(Label6, darkRed, Qt::white);
     Label3 = makeLabel(QStringLiteral("Label3"), QString(), ui::font(Face::MsSerif, 12, true),
                        m_surface);
     Label3->setAlignment(Qt::AlignCenter);
@@ -179,7 +166,7 @@ void ExerciseWindow::createControls()
     for (QLineEdit *box : {static_cast<QLineEdit *>(Text2), static_cast<QLineEdit *>(Text1),
                            static_cast<QLineEdit *>(Text3)}) {
         box->setFont(boxFont);
-        setColours(box, Qt::black, Qt::white);
+        ui::setColours(box, Qt::black, Qt::white);
     }
 
     // Row 6: the person pictogram and the three command buttons.
@@ -204,7 +191,7 @@ void ExerciseWindow::createControls()
                        ui::font(Face::MsSerif, 12, true), m_surface);
     Label5->setFrameShape(QFrame::Box);
     Label5->setAlignment(Qt::AlignCenter);
-    setColours(Label5, Qt::black, Qt::white);
+    ui::setColours(Label5, Qt::black, Qt::white);
     Label5->hide();
 
     // Row 8: the hint line along the bottom edge, tall enough for the longest hint.
@@ -214,10 +201,10 @@ void ExerciseWindow::createControls()
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label1->setMargin(4);
     Label1->setMinimumHeight(3 * Label1->fontMetrics().lineSpacing() + 8);
-    setColours(Label1, Qt::white, hintGreen);
+    ui::setColours(Label1, Qt::white, hintGreen);
 
     for (QLabel *white : {Label4, Label7, Label2, Label3})
-        setColours(white, Qt::white);
+        ui::setColours(white, Qt::white);
 
     auto *rows = new QVBoxLayout;
     rows->setContentsMargins(12, 10, 12, 8);
@@ -378,10 +365,10 @@ void ExerciseWindow::Form_Load()
     m_content.alapok();
     Text4->setPlainText(m_content.passageText);
 
-    strings().language = i18n::English;
-    strings().loadInterfaceTexts();
-    Label2->setText(strings()[i18n::txtInstruction]);
-    setWindowTitle(i18n::titlePrefix + strings()[i18n::txtTitle]);
+    m_texts.language = i18n::English;
+    m_texts.loadInterfaceTexts();
+    Label2->setText(m_texts[i18n::txtInstruction]);
+    setWindowTitle(i18n::titlePrefix + m_texts[i18n::txtTitle]);
 
     m_content.mondat();
     m_content.kulcsok();
@@ -438,7 +425,7 @@ void ExerciseWindow::Nex_Click()
     QString answerText = sp(Text1->text(), QStringLiteral("  "));
     if (!isRunning()) {
         showAnswer(answerText);
-        say(Notifier::Icon::Exclamation, strings()[i18n::msgNotStarted]);
+        say(Notifier::Icon::Exclamation, m_texts[i18n::msgNotStarted]);
         return;
     }
     const int segment = m_content.segment;
@@ -459,7 +446,7 @@ void ExerciseWindow::Nex_Click()
 void ExerciseWindow::rejectAnswer()
 {
     m_notifier.beep();
-    say(Notifier::Icon::Exclamation, strings()[i18n::msgWrong]);
+    say(Notifier::Icon::Exclamation, m_texts[i18n::msgWrong]);
 }
 
 void ExerciseWindow::acceptAnswer()
@@ -483,7 +470,7 @@ void ExerciseWindow::acceptAnswer()
     Text1->clear();
     m_defaultButton->setDefaultButton(nullptr);
     Nex->setEnabled(false);
-    say(Notifier::Icon::Critical, strings()[i18n::msgFinished]);
+    say(Notifier::Icon::Critical, m_texts[i18n::msgFinished]);
     Start->setEnabled(true);
     Text2->clear();
     Text1->clear();
@@ -495,7 +482,7 @@ void ExerciseWindow::acceptAnswer()
 void ExerciseWindow::Solution_Click()
 {
     say(Notifier::Icon::Information,
-        strings()[i18n::msgSolutionPrefix] + m_content.keys[m_content.segment]);
+        m_texts[i18n::msgSolutionPrefix] + m_content.keys[m_content.segment]);
     Text1->setFocus();
 }
 
@@ -505,7 +492,7 @@ void ExerciseWindow::Combo1_Click()
         valt();
         return;
     }
-    say(Notifier::Icon::Exclamation, strings()[i18n::msgLocked]);
+    say(Notifier::Icon::Exclamation, m_texts[i18n::msgLocked]);
     Text1->setFocus();
 }
 
@@ -522,7 +509,7 @@ void ExerciseWindow::valt()
         if (auxText == QString::fromUtf8(item.listText)) {
             m_content.auxChoice = item.auxChoice;
             Label6->setText(QString::fromUtf8(item.indicator));
-            Label2->setText(strings()[i18n::txtInstruction]);
+            Label2->setText(m_texts[i18n::txtInstruction]);
             break;
         }
     }
@@ -574,7 +561,7 @@ void ExerciseWindow::Upper(QString &answerText)
     showAnswer(answerText);
     if (first != capital) {
         m_notifier.beep();
-        say(Notifier::Icon::Exclamation, strings()[i18n::msgCapitals]);
+        say(Notifier::Icon::Exclamation, m_texts[i18n::msgCapitals]);
     }
 }
 
@@ -595,14 +582,14 @@ void ExerciseWindow::lang_Click(int index)
     for (QAction *item : lang)
         item->setChecked(false);
     lang[index]->setChecked(true);
-    strings().language = index + 1;
+    m_texts.language = i18n::Language(index + 1);
     dialog();
 }
 
 void ExerciseWindow::dialog()
 {
-    const i18n::InterfaceTexts &t = strings();
-    strings().loadInterfaceTexts();
+    const i18n::InterfaceTexts &t = m_texts;
+    m_texts.loadInterfaceTexts();
     Start->setText(t[i18n::capStart]);
     Nex->setText(t[i18n::capNext]);
     Solution->setText(t[i18n::capSolution]);
@@ -628,7 +615,7 @@ void ExerciseWindow::updateAccessibleTexts()
 {
     // Screen readers hear the hover hints as descriptions; buttons and labels
     // are named by their captions, the lists by their headings.
-    const i18n::InterfaceTexts &t = strings();
+    const i18n::InterfaceTexts &t = m_texts;
     for (auto hint = m_hints.cbegin(); hint != m_hints.cend(); ++hint) {
         hint.key()->setAccessibleDescription(*hint < 0 ? i18n::segmentHint
                                                        : t[static_cast<i18n::Slot>(*hint)]);
@@ -637,7 +624,7 @@ void ExerciseWindow::updateAccessibleTexts()
     Combo1->setAccessibleDescription(t[i18n::hintAuxList]);
     Combo2->setAccessibleName(t[i18n::capPersonLabel]);
     Combo2->setAccessibleDescription(t[i18n::hintPersonList]);
-    const int language = t.language;
+    const i18n::Language language = t.language;
     Text4->setAccessibleName(i18n::accessibleText(i18n::accPassage, language));
     Text2->setAccessibleName(i18n::accessibleText(i18n::accBefore, language));
     Text1->setAccessibleName(i18n::accessibleText(i18n::accAnswer, language));
@@ -669,13 +656,13 @@ void ExerciseWindow::mnuSegedigek_Click()
     if (mnuOntop->isChecked())
         mnuOntop_Click();
     if (!m_reference)
-        m_reference = std::make_unique<ReferenceWindow>();
+        m_reference = std::make_unique<ReferenceWindow>(m_texts);
     m_reference->showReference();
 }
 
 void ExerciseWindow::mnuhowto_Click()
 {
-    const i18n::InterfaceTexts &t = strings();
+    const i18n::InterfaceTexts &t = m_texts;
     say(Notifier::Icon::Information,
         t[i18n::txtInstruction] + QStringLiteral("\n\n") + t[i18n::hintChar]);
     Text1->setFocus();
@@ -683,7 +670,7 @@ void ExerciseWindow::mnuhowto_Click()
 
 void ExerciseWindow::say(Notifier::Icon icon, const QString &text)
 {
-    m_notifier.message(this, icon, strings()[i18n::txtTitle], text);
+    m_notifier.message(this, icon, m_texts[i18n::txtTitle], text);
 }
 
 void ExerciseWindow::setHint(QWidget *control)
@@ -694,7 +681,7 @@ void ExerciseWindow::setHint(QWidget *control)
     else if (*hint < 0)
         Label1->setText(i18n::segmentHint);
     else
-        Label1->setText(strings()[static_cast<i18n::Slot>(*hint)]);
+        Label1->setText(m_texts[static_cast<i18n::Slot>(*hint)]);
 }
 
 bool ExerciseWindow::eventFilter(QObject *watched, QEvent *event)

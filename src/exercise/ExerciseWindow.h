@@ -26,7 +26,10 @@ class ReferenceWindow;
 class ExerciseWindow : public QMainWindow
 {
 public:
-    explicit ExerciseWindow(Notifier &notifier = systemNotifier(), QWidget *parent = nullptr);
+    // `texts` is the program's one interface-text table; the window fills it on every
+    // language choice, and the reference window reads it.
+    explicit ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier = systemNotifier(),
+                            QWidget *parent = nullptr);
     ~ExerciseWindow() override;
 
     // The exercise state, for the reference window and tests.
@@ -73,6 +76,7 @@ private:
     void say(Notifier::Icon icon, const QString &text);
     void setHint(QWidget *control);
 
+    i18n::InterfaceTexts &m_texts;
     Notifier &m_notifier;
     content::ExerciseContent m_content;
     DefaultButtonRouter *m_defaultButton = nullptr;

@@ -6,7 +6,7 @@ namespace i18n {
 
 extern const char *const accessibleTextData[LanguageCount][AccessibleTextCount];
 
-QString accessibleText(AccessibleText text, int language)
+QString accessibleText(AccessibleText text, Language language)
 {
     if (language < Hungarian || language > Spanish)
         language = English;

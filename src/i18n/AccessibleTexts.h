@@ -1,6 +1,8 @@
 // Names for assistive technology where the interface texts have none that fits.
 #pragma once
 
+#include "i18n/InterfaceTexts.h"
+
 #include <QString>
 
 namespace i18n {
@@ -16,6 +18,6 @@ enum AccessibleText
 };
 
 // The text in `language` (1 Hungarian, 2 English, 3 Spanish); English otherwise.
-QString accessibleText(AccessibleText text, int language);
+QString accessibleText(AccessibleText text, Language language);
 
 } // namespace i18n

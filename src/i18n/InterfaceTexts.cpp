@@ -13,10 +13,4 @@ void InterfaceTexts::loadInterfaceTexts()
         m_slots[slot] = QString::fromUtf8(column[slot]);
 }
 
-InterfaceTexts &strings()
-{
-    static InterfaceTexts table;
-    return table;
-}
-
 } // namespace i18n

@@ -1,4 +1,4 @@
-// The program-wide table of interface texts in Hungarian, English and Spanish.
+// The table of interface texts in Hungarian, English and Spanish.
 #pragma once
 
 #include <QString>
@@ -54,17 +54,19 @@ enum Slot
 // Values of `language`.
 enum Language
 {
+    NoLanguage = 0, // before the first choice
     Hungarian = 1,
     English = 2,
     Spanish = 3
 };
 constexpr int LanguageCount = 3;
 
+// The interface texts of one language. The program's start-up owns the one table that
+// both windows read; tests make their own.
 class InterfaceTexts
 {
 public:
-    // 1 Hungarian, 2 English, 3 Spanish; 0 until the first choice.
-    int language = 0;
+    Language language = NoLanguage;
 
     // Writes all slots for `language`; any other value leaves every slot as it was.
     void loadInterfaceTexts();
@@ -74,9 +76,6 @@ public:
 private:
     std::array<QString, SlotCount> m_slots;
 };
-
-// The one table the whole program reads.
-InterfaceTexts &strings();
 
 // Texts that are the same in every language.
 inline const QString titlePrefix = QStringLiteral("ZELTO   -  ");

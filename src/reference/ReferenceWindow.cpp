@@ -1,5 +1,6 @@
 #include "reference/ReferenceWindow.h"
 
+#include "common/Colours.h"
 #include "common/DefaultButton.h"
 #include "common/EditableList.h"
 #include "common/Fonts.h"
@@ -36,15 +37,6 @@ QFont cellFont(int row, int column)
                     columnLooks[column].bold);
 }
 
-void setColours(QWidget *widget, QRgb back, QRgb text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, back);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 // A grid cell. A plain box frame takes the text colour; the cell draws its border in its
 // own colour instead, so that white text on purple or red still sits in a black box.
 class GridCell : public QLabel
@@ -64,7 +56,8 @@ protected:
 
 } // namespace
 
-ReferenceWindow::ReferenceWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_texts(texts)
 {
     setObjectName(QStringLiteral("help1"));
     createControls();
@@ -121,7 +114,7 @@ void ReferenceWindow::createControls()
     m_label3->setAlignment(Qt::AlignCenter);
     m_label3->setWordWrap(true);
     m_label3->setTextFormat(Qt::PlainText);
-    setColours(m_label3, InstructionBack, InstructionText);
+    ui::setColours(m_label3, QColor(InstructionText), QColor(InstructionBack));
 
     for (int index = 0; index < CellCount; ++index) {
         const int row = index / ColumnCount;
@@ -136,7 +129,8 @@ void ReferenceWindow::createControls()
         label->setIndent(CellIndent);
         label->setFont(cellFont(row, column));
         // WindowText is the border colour, Text the colour of the letters.
-        setColours(label, row == 0 ? look.headerBack : look.bodyBack, CellBorder);
+        ui::setColours(label, QColor(CellBorder),
+                       QColor(row == 0 ? look.headerBack : look.bodyBack));
         QPalette palette = label->palette();
         palette.setColor(QPalette::Text, row == 0 ? look.headerText : look.bodyText);
         label->setPalette(palette);
@@ -222,7 +216,7 @@ void ReferenceWindow::showReference()
 
 void ReferenceWindow::Form_Load()
 {
-    const i18n::InterfaceTexts &texts = i18n::strings();
+    const i18n::InterfaceTexts &texts = m_texts;
 
     if (QScreen *display = screen()) {
         const QRect area = display->geometry();
@@ -274,7 +268,7 @@ void ReferenceWindow::segedigek()
         setRowVisible(row, false);
     setRowVisible(1, true);
     m_combo1->setCurrentIndex(-1);
-    m_combo1->setEditText(i18n::strings()[i18n::capAuxiliaries]);
+    m_combo1->setEditText(m_texts[i18n::capAuxiliaries]);
 
     const int sentence = m_combo2->currentIndex();
     if (sentence < 0 || sentence >= SentenceCount)
@@ -293,7 +287,7 @@ void ReferenceWindow::mondat()
     for (int row = 7; row < RowCount; ++row)
         setRowVisible(row, true);
     m_combo2->setCurrentIndex(-1);
-    m_combo2->setEditText(i18n::strings()[i18n::capBaseSentences]);
+    m_combo2->setEditText(m_texts[i18n::capBaseSentences]);
 
     const int auxiliary = m_combo1->currentIndex();
     if (auxiliary < 0 || auxiliary >= AuxiliaryCount)

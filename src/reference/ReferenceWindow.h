@@ -2,6 +2,7 @@
 // cut into coloured word-order columns, browsable by sentence or by auxiliary.
 #pragma once
 
+#include "i18n/InterfaceTexts.h"
 #include "reference/ReferenceData.h"
 
 #include <QWidget>
@@ -18,7 +19,8 @@ class ReferenceWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit ReferenceWindow(QWidget *parent = nullptr);
+    // The window reads `texts` whenever it is loaded.
+    explicit ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *parent = nullptr);
 
     // Opens the window, loading it afresh, or only brings it to the front if it is open.
     void showReference();
@@ -56,5 +58,6 @@ private:
     QLabel *m_label3 = nullptr;
     std::array<QLabel *, reference::CellCount> m_label1{};
     DefaultButtonRouter *m_router = nullptr;
+    const i18n::InterfaceTexts &m_texts;
     qreal m_scale = 1.0;
 };

@@ -1,10 +1,11 @@
-#include "exercise/Program.h"
+#include "app/Program.h"
 
 #include "common/Pictures.h"
 #include "exercise/ExerciseWindow.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QTimer>
 
 #ifdef __GLIBC__
@@ -12,6 +13,16 @@
 #endif
 
 namespace {
+
+// The icon of both windows, at the sizes a desktop asks for.
+QIcon programIcon()
+{
+    const QString path = QStringLiteral(":/icons/zelto.svg");
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(ui::svgPixmap(path, size, 1.0));
+    return icon;
+}
 
 // Gives the application its icon just after the first paint of `painted`: drawing the icon
 // at all its sizes takes about as long as building the whole window, and nothing the
@@ -29,7 +40,7 @@ protected:
     {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(ui::programIcon()); });
+            QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(programIcon()); });
         }
         return false;
     }
@@ -55,7 +66,9 @@ int runProgram(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("zelto"));
     // The id of the installed desktop entry, so that the desktop matches the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zelto.Zelto"));
-    ExerciseWindow window;
+    // The one interface-text table: the exercise window fills it, both windows read it.
+    i18n::InterfaceTexts texts;
+    ExerciseWindow window(texts);
     new IconAfterFirstPaint(window.centralWidget());
     window.show();
     return QApplication::exec();
