@@ -2,15 +2,46 @@
 // row are the persons 0, 1, 2, 11, 22, 33 (ő, én, te, mi, ti, ők).
 #include "content/ContentData.h"
 
-namespace content::data {
+#include "content/ExerciseContent.h"
 
 // clang-format off
+
+namespace content {
+
+// The items of the two selection lists, in list order.
+const std::array<AuxiliaryItem, 5> auxiliaryItems = {{
+    {"akar", 1, "+ akar"},
+    {"fog", 2, "+ fog"},
+    {"szokott", 3, "+ szokott"},
+    {"kell", 4, "+ kell"},
+    {"akar/tud/szokott/kell", 5, "+ akar/kell/szokott/tud"},
+}};
+
+const std::array<PersonItem, 6> personItems = {{
+    {"én:  1", 1},
+    {"te:  2", 2},
+    {"(ő:  3)", 0},
+    {"mi:  1 1", 11},
+    {"ti:  2 2", 22},
+    {"(ők:  3 3)", 33},
+}};
+
+} // namespace content
+
+namespace content::data {
 
 const char *const officeDayPassage = "Reggel Edit korán kel fel. Pontosan érkezik az irodába. Délelőtt sok levelet ír. Délben lemegy a büfébe. Nem ebédel, csak egy szendvicset eszik, és egy kólát iszik. Délután 5 óráig marad bent az irodában. Azután hazamegy. Este nem marad otthon. Telefonál a barátnőjének. Együtt mennek moziba.";
 
 const char *const tripPassage = "Pénteken Gábor Angliába utazik. Egy nemzetközi versenyen vesz részt. Csütörtök délelőtt nem megy edzésre. Pénzt vált a bankban, és elkészíti a csomagjait.  Péntek délben már Londonban tart edzést, ezért a reggeli géppel utazik. 7 órakor érkezik a repülőtérre. A verseny után azonnal hazautazik.  Hétfőn már újra itthon lesz. Edzésre megy. Készül a bajnokságra.";
 
 const char *const excursionPassage = "Péter minden vasárnap kirándul a barátaival. Igaz, nem mennek messzire, de jól érzik magukat. A barátai ezen a héten felmennek a János-hegyre. Az egész napot a hegyen töltik, és csak este mennek haza. Sajnos Péter most nem megy velük. Otthon marad.  Dolgozik. Megjavítja a mosógépet. Talán délutánra befejezi, és akkor az esti filmet megnézi a televízióban.";
+
+// ---- Sentence starts -----------------------------------------------------------
+
+// Rows whose key begins a sentence of the passage.
+const std::array<int, 4> officeDaySentenceStarts = {1, 4, 10, 11};
+const std::array<int, 5> tripSentenceStarts = {1, 3, 7, 10, 11};
+const std::array<int, 3> excursionSentenceStarts = {7, 8, 9};
 
 // ---- Segments ---------------------------------------------------------------
 

@@ -21,6 +21,11 @@ extern const char *const officeDayPassage;
 extern const char *const tripPassage;
 extern const char *const excursionPassage;
 
+// Rows whose key begins a sentence, by passage.
+extern const std::array<int, 4> officeDaySentenceStarts;
+extern const std::array<int, 5> tripSentenceStarts;
+extern const std::array<int, 3> excursionSentenceStarts;
+
 // Plain segments.
 extern const PersonTable officeDaySegments;
 extern const PersonTable tripSegments;

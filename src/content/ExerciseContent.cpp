@@ -6,23 +6,6 @@
 
 namespace content {
 
-const std::array<AuxiliaryItem, 5> auxiliaryItems = {{
-    {"akar", 1, "+ akar"},
-    {"fog", 2, "+ fog"},
-    {"szokott", 3, "+ szokott"},
-    {"kell", 4, "+ kell"},
-    {"akar/tud/szokott/kell", 5, "+ akar/kell/szokott/tud"},
-}};
-
-const std::array<PersonItem, 6> personItems = {{
-    {"én:  1", 1},
-    {"te:  2", 2},
-    {"(ő:  3)", 0},
-    {"mi:  1 1", 11},
-    {"ti:  2 2", 22},
-    {"(ők:  3 3)", 33},
-}};
-
 namespace {
 
 enum class Passage
@@ -94,21 +77,16 @@ int personColumn(int person)
 
 bool isSentenceInitial(int auxChoice, int segment)
 {
-    // Rows whose key begins a sentence of the passage.
-    static constexpr std::array<int, 4> officeDay = {1, 4, 10, 11};
-    static constexpr std::array<int, 5> trip = {1, 3, 7, 10, 11};
-    static constexpr std::array<int, 3> excursion = {7, 8, 9};
-
     const auto contains = [segment](const auto &rows) {
         return std::find(rows.begin(), rows.end(), segment) != rows.end();
     };
     switch (passageOf(auxChoice)) {
     case Passage::OfficeDay:
-        return contains(officeDay);
+        return contains(data::officeDaySentenceStarts);
     case Passage::Trip:
-        return contains(trip);
+        return contains(data::tripSentenceStarts);
     case Passage::Excursion:
-        return contains(excursion);
+        return contains(data::excursionSentenceStarts);
     case Passage::None:
         break;
     }

@@ -1,0 +1,358 @@
+#include "exercise/ExerciseControls.h"
+
+#include "common/Colours.h"
+#include "common/EditableList.h"
+#include "common/Fonts.h"
+#include "common/Pictures.h"
+#include "exercise/AnswerBox.h"
+#include "i18n/AccessibleTexts.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+using ui::Face;
+
+namespace {
+
+const QColor teal(0, 128, 128);
+const QColor passageGreen(192, 255, 192);
+const QColor darkRed(192, 0, 0);
+const QColor hintGreen(0, 64, 0);
+
+// The pictograms of én, te, mi and ti, in the order of the picture store.
+const char *const pictureFiles[] = {":/persons/en.svg", ":/persons/te.svg", ":/persons/mi.svg",
+                                    ":/persons/ti.svg"};
+constexpr int pictureSize = 40;
+
+// The place of a person's pictogram in the picture store, or -1 for the third
+// persons, which have none.
+int pictureStoreIndex(int person)
+{
+    switch (person) {
+    case 1:
+        return 0;
+    case 2:
+        return 1;
+    case 11:
+        return 2;
+    case 22:
+        return 3;
+    default:
+        return -1;
+    }
+}
+
+QLabel *makeLabel(const char *name, const QString &caption, const QFont &font, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(ui::font(Face::MsSansSerif, 9.75, true));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QComboBox *makeList(const char *name, QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    ui::makeEditableList(list);
+    list->setFont(ui::font(Face::MsSansSerif, 8.25, true));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+}
+
+template <typename Box> Box *makeBox(const char *name, Qt::Alignment alignment, QWidget *parent)
+{
+    auto *box = new Box(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setAlignment(alignment);
+    box->setFont(ui::font(Face::TimesNewRoman, 11.25, true));
+    ui::setColours(box, Qt::black, Qt::white);
+    return box;
+}
+
+} // namespace
+
+void ExerciseControls::build(QMainWindow *window)
+{
+    surface = new QWidget(window);
+    surface->setObjectName(QStringLiteral("surface"));
+    ui::setColours(surface, Qt::white, teal);
+    window->setCentralWidget(surface);
+
+    auto *rows = new QVBoxLayout;
+    rows->setContentsMargins(12, 10, 12, 8);
+    rows->setSpacing(8);
+    createListsRow(rows);
+    createPassageRows(rows);
+    createSegmentRow(rows);
+    createGapRow(rows);
+    createButtonRow(rows);
+    createLegendRow(rows);
+    createHintLine();
+
+    auto *outer = new QVBoxLayout(surface);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addLayout(rows, 1);
+    outer->addWidget(Label1);
+
+    setTabOrder();
+    createMenus(window);
+}
+
+// Row 1: the two selection lists with their headings.
+void ExerciseControls::createListsRow(QBoxLayout *rows)
+{
+    const QFont headingFont = ui::font(Face::TimesNewRoman, 12, true);
+    Label4 = makeLabel("Label4", QStringLiteral("Auxiliaries:"), headingFont, surface);
+    Combo1 = makeList("Combo1", surface);
+    Label7 = makeLabel("Label7", QStringLiteral("Persons:"), headingFont, surface);
+    Combo2 = makeList("Combo2", surface);
+    Label4->setBuddy(Combo1);
+    Label7->setBuddy(Combo2);
+    for (QLabel *heading : {Label4, Label7})
+        ui::setColours(heading, Qt::white);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(Label4);
+    row->addWidget(Combo1, 1);
+    row->addSpacing(16);
+    row->addWidget(Label7);
+    row->addWidget(Combo2, 1);
+    rows->addLayout(row);
+}
+
+// Rows 2 and 3: the reading instruction and the passage box.
+void ExerciseControls::createPassageRows(QBoxLayout *rows)
+{
+    Label2 = makeLabel("Label2", QString(), ui::font(Face::Arial, 9, true), surface);
+    Label2->setWordWrap(true);
+    ui::setColours(Label2, Qt::white);
+
+    Text4 = new QTextEdit(surface);
+    Text4->setObjectName(QStringLiteral("Text4"));
+    Text4->setReadOnly(true);
+    Text4->setAcceptRichText(false);
+    Text4->setTabChangesFocus(true);
+    Text4->setFocusPolicy(Qt::StrongFocus);
+    Text4->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text4->setFont(ui::font(Face::TimesNewRoman, 11.25));
+    Text4->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
+    ui::setColours(Text4, Qt::black, passageGreen);
+    Text4->setMinimumHeight(90);
+
+    rows->addWidget(Label2);
+    rows->addWidget(Text4, 1);
+}
+
+// Row 4: the auxiliary indicator and the segment to transform.
+void ExerciseControls::createSegmentRow(QBoxLayout *rows)
+{
+    const QFont font = ui::font(Face::MsSerif, 12, true);
+    Label6 = makeLabel("Label6", QStringLiteral(" +  akar"), font, surface);
+    Label6->setFrameShape(QFrame::Box);
+    Label6->setAlignment(Qt::AlignCenter);
+    Label6->setMinimumWidth(
+        Label6->fontMetrics().horizontalAdvance(QStringLiteral("+ akar/kell/szokott/tud")) + 16);
+    ui::setColours(Label6, darkRed, Qt::white);
+    Label3 = makeLabel("Label3", QString(), font, surface);
+    Label3->setAlignment(Qt::AlignCenter);
+    ui::setColours(Label3, Qt::white);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(Label6);
+    row->addWidget(Label3, 1);
+    rows->addLayout(row);
+}
+
+// Row 5: the gapped sentence.
+void ExerciseControls::createGapRow(QBoxLayout *rows)
+{
+    Text2 = makeBox<CaretAtEndLineEdit>("Text2", Qt::AlignRight, surface);
+    Text1 = makeBox<AnswerBox>("Text1", Qt::AlignCenter, surface);
+    Text1->setMaxLength(32767);
+    Text3 = makeBox<CaretAtEndLineEdit>("Text3", Qt::AlignLeft | Qt::AlignVCenter, surface);
+    Text3->setReadOnly(true);
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(4);
+    row->addWidget(Text2, 2);
+    row->addWidget(Text1, 3);
+    row->addWidget(Text3, 2);
+    rows->addLayout(row);
+}
+
+// Row 6: the person pictogram and the three command buttons.
+void ExerciseControls::createButtonRow(QBoxLayout *rows)
+{
+    Image1 = new QLabel(surface);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setFixedSize(pictureSize, pictureSize);
+    Image1->hide();
+    Nex = makeButton("Nex", QStringLiteral("&Next"), surface);
+    Start = makeButton("Start", QStringLiteral("&Start"), surface);
+    Solution = makeButton("Solution", QStringLiteral("So&lution"), surface);
+    const char *const storeNames[] = {"Image2", "Image3", "Image4", "Image5"};
+    for (std::size_t i = 0; i < pictureStore.size(); ++i) {
+        pictureStore[i] = new QLabel(surface);
+        pictureStore[i]->setObjectName(QLatin1String(storeNames[i]));
+        pictureStore[i]->hide();
+    }
+
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(Image1);
+    row->addSpacing(8);
+    row->addWidget(Nex);
+    row->addWidget(Start);
+    row->addWidget(Solution);
+    row->addStretch(1);
+    rows->addLayout(row);
+}
+
+// Row 7: the legend of the accented letters.
+void ExerciseControls::createLegendRow(QBoxLayout *rows)
+{
+    Command9 = makeButton("Command9", i18n::charCaption, surface);
+    Command9->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    Label5 = makeLabel("Label5", i18n::characterLegend, ui::font(Face::MsSerif, 12, true), surface);
+    Label5->setFrameShape(QFrame::Box);
+    Label5->setAlignment(Qt::AlignCenter);
+    ui::setColours(Label5, Qt::black, Qt::white);
+    Label5->hide();
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(Command9);
+    row->addWidget(Label5, 1);
+    row->addStretch(0);
+    rows->addLayout(row);
+}
+
+// Row 8: the hint line along the bottom edge, tall enough for the longest hint.
+void ExerciseControls::createHintLine()
+{
+    Label1 = makeLabel("Label1", QString(), ui::font(Face::Arial, 9, true), surface);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label1->setMargin(4);
+    Label1->setMinimumHeight(3 * Label1->fontMetrics().lineSpacing() + 8);
+    ui::setColours(Label1, Qt::white, hintGreen);
+}
+
+void ExerciseControls::setTabOrder()
+{
+    const std::array<QWidget *, 10> order = {Start,    Text2,    Text1, Nex,    Text3,
+                                             Command9, Solution, Text4, Combo1, Combo2};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void ExerciseControls::createMenus(QMainWindow *window)
+{
+    QMenuBar *bar = window->menuBar();
+    const auto addMenu = [](QMenu *menu, const char *name) {
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    const auto addAction = [](QAction *action, const char *name) {
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    mnuFile = addMenu(bar->addMenu(QStringLiteral("&File")), "mnuFile");
+    mnuExit = addAction(mnuFile->addAction(QStringLiteral("&Exit")), "mnuExit");
+
+    mnuOptions = addMenu(bar->addMenu(QStringLiteral("&Options")), "mnuOptions");
+    mnuDialog = addMenu(mnuOptions->addMenu(QStringLiteral("&Dialogue language")), "mnuDialog");
+    languages = new QActionGroup(window);
+    languages->setExclusive(true);
+    const QString builtIn[] = {QStringLiteral("&Magyar"), QStringLiteral("&English"),
+                               QStringLiteral("&Español")};
+    for (std::size_t index = 0; index < lang.size(); ++index) {
+        lang[index] = mnuDialog->addAction(builtIn[index]);
+        lang[index]->setObjectName(QStringLiteral("lang%1").arg(index));
+        lang[index]->setCheckable(true);
+        languages->addAction(lang[index]);
+    }
+    lang[1]->setChecked(true);
+    mnuOntop = addAction(mnuOptions->addAction(QStringLiteral("On&Top")), "mnuOntop");
+    mnuOntop->setCheckable(true);
+
+    mnuHelp = addMenu(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuSegedigek = addAction(
+        mnuHelp->addAction(QStringLiteral("(Modal) &auxiliaries and word order")), "mnuSegedigek");
+    mnuhowto = addAction(mnuHelp->addAction(QStringLiteral("Ho&w to...")), "mnuhowto");
+}
+
+void ExerciseControls::retranslate(const i18n::InterfaceTexts &t)
+{
+    Start->setText(t[i18n::capStart]);
+    Nex->setText(t[i18n::capNext]);
+    Solution->setText(t[i18n::capSolution]);
+    Label2->setText(t[i18n::txtInstruction]);
+    mnuFile->setTitle(t[i18n::capFile]);
+    mnuExit->setText(t[i18n::capExit]);
+    mnuOptions->setTitle(t[i18n::capOptions]);
+    mnuHelp->setTitle(t[i18n::capHelp]);
+    mnuDialog->setTitle(t[i18n::capWorkLang]);
+    lang[0]->setText(t[i18n::capHungarian]);
+    lang[1]->setText(t[i18n::capEnglish]);
+    lang[2]->setText(t[i18n::capSpanish]);
+    mnuOntop->setText(t[i18n::capOnTop]);
+    mnuhowto->setText(t[i18n::capHowTo]);
+    mnuSegedigek->setText(t[i18n::capHelpTopic]);
+    Label4->setText(t[i18n::capAuxLabel]);
+    Label7->setText(t[i18n::capPersonLabel]);
+    updateAccessibleTexts(t);
+}
+
+void ExerciseControls::updateAccessibleTexts(const i18n::InterfaceTexts &t)
+{
+    // Buttons and labels are named by their captions, the lists by their headings.
+    Combo1->setAccessibleName(t[i18n::capAuxLabel]);
+    Combo1->setAccessibleDescription(t[i18n::hintAuxList]);
+    Combo2->setAccessibleName(t[i18n::capPersonLabel]);
+    Combo2->setAccessibleDescription(t[i18n::hintPersonList]);
+    const i18n::Language language = t.language;
+    Text4->setAccessibleName(i18n::accessibleText(i18n::accPassage, language));
+    Text2->setAccessibleName(i18n::accessibleText(i18n::accBefore, language));
+    Text1->setAccessibleName(i18n::accessibleText(i18n::accAnswer, language));
+    Text3->setAccessibleName(i18n::accessibleText(i18n::accAfter, language));
+    Label1->setAccessibleName(i18n::accessibleText(i18n::accHintLine, language));
+}
+
+bool ExerciseControls::hasPicture(int person)
+{
+    return pictureStoreIndex(person) >= 0;
+}
+
+QPixmap ExerciseControls::personPicture(int person, qreal devicePixelRatio)
+{
+    const int index = pictureStoreIndex(person);
+    if (index < 0)
+        return QPixmap();
+    // Drawn on first use only, so that start-up does not pay for it.
+    QLabel *store = pictureStore[index];
+    if (store->pixmap().isNull()) {
+        store->setPixmap(
+            ui::svgPixmap(QLatin1String(pictureFiles[index]), pictureSize, devicePixelRatio));
+    }
+    return store->pixmap();
+}

@@ -1,0 +1,85 @@
+// The controls and menus of the exercise window, built row by row, with the captions
+// and accessible texts of the current language.
+#pragma once
+
+#include "i18n/InterfaceTexts.h"
+
+#include <QPixmap>
+
+#include <array>
+
+class AnswerBox;
+class CaretAtEndLineEdit;
+class QAction;
+class QActionGroup;
+class QBoxLayout;
+class QComboBox;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QPushButton;
+class QTextEdit;
+class QWidget;
+
+class ExerciseControls
+{
+public:
+    // Builds every control on the central surface of `window`, and its menus.
+    void build(QMainWindow *window);
+
+    // Writes the captions of `texts` on buttons, headings and menus, and the accessible
+    // names and descriptions that follow the language.
+    void retranslate(const i18n::InterfaceTexts &texts);
+    // Only the accessible names and descriptions that follow the language.
+    void updateAccessibleTexts(const i18n::InterfaceTexts &texts);
+
+    // Whether `person` has a pictogram: the third persons have none.
+    static bool hasPicture(int person);
+    // The pictogram of `person` from the picture store, drawn on first use for
+    // `devicePixelRatio`.
+    QPixmap personPicture(int person, qreal devicePixelRatio);
+
+    QWidget *surface = nullptr;
+    QLabel *Label4 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QLabel *Label7 = nullptr;
+    QComboBox *Combo2 = nullptr;
+    QLabel *Label2 = nullptr;
+    QTextEdit *Text4 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label3 = nullptr;
+    CaretAtEndLineEdit *Text2 = nullptr;
+    AnswerBox *Text1 = nullptr;
+    CaretAtEndLineEdit *Text3 = nullptr;
+    QLabel *Image1 = nullptr;
+    QPushButton *Nex = nullptr;
+    QPushButton *Start = nullptr;
+    QPushButton *Solution = nullptr;
+    QPushButton *Command9 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label1 = nullptr;
+    // The picture store for Image1: én, te, mi, ti.
+    std::array<QLabel *, 4> pictureStore{};
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuOptions = nullptr;
+    QMenu *mnuDialog = nullptr;
+    QActionGroup *languages = nullptr;
+    std::array<QAction *, 3> lang{};
+    QAction *mnuOntop = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuSegedigek = nullptr;
+    QAction *mnuhowto = nullptr;
+
+private:
+    void createListsRow(QBoxLayout *rows);
+    void createPassageRows(QBoxLayout *rows);
+    void createSegmentRow(QBoxLayout *rows);
+    void createGapRow(QBoxLayout *rows);
+    void createButtonRow(QBoxLayout *rows);
+    void createLegendRow(QBoxLayout *rows);
+    void createHintLine();
+    void setTabOrder();
+    void createMenus(QMainWindow *window);
+};
