@@ -10,13 +10,11 @@
 
 using Icon = Notifier::Icon;
 
-class AnswerCheckingTest : public QObject, private ExerciseFixture
+class AnswerCheckingTest : public ExerciseTestBase
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
 
     void replaceRuns_data();
     void replaceRuns();
@@ -33,24 +31,12 @@ private slots:
     void notRunningCollapsesButNeverCapitalises();
 
 private:
-    void runTo(int auxIndex, int personIndex, int segment);
+    void runTo(int auxChoice, int person, int segment);
 };
 
-void AnswerCheckingTest::init()
+void AnswerCheckingTest::runTo(int auxChoice, int person, int segment)
 {
-    QVERIFY(openWindow());
-}
-
-void AnswerCheckingTest::cleanup()
-{
-    closeWindow();
-}
-
-void AnswerCheckingTest::runTo(int auxIndex, int personIndex, int segment)
-{
-    driver->pick("Combo1", auxIndex);
-    driver->pick("Combo2", personIndex);
-    driver->click("Start");
+    driver->start(auxChoice, person);
     for (int i = 0; i < segment; ++i)
         driver->answer(window->exercise().keys[i]);
     QCOMPARE(window->exercise().segment, segment);
@@ -173,7 +159,7 @@ void AnswerCheckingTest::caretGoesToTheEndOnFocus()
 void AnswerCheckingTest::blankRunsCollapseInTheBox()
 {
     // Segment 2 of the trip does not begin a sentence: blanks collapse, none are trimmed.
-    runTo(3, 2, 2);
+    runTo(4, 0, 2);
     QLineEdit *box = driver->answerBox();
     box->setFocus();
     QTest::keyClicks(box, typedFor(QStringLiteral("   nem  kell   edzésre  mennie x   ")));
@@ -196,7 +182,7 @@ void AnswerCheckingTest::blankRunsCollapseInTheBox()
 
 void AnswerCheckingTest::capitalWarningCorrectsSentenceStarts()
 {
-    runTo(3, 2, 10);
+    runTo(4, 0, 10);
     bool correctedBeforeMessage = false;
     notifier->onMessage = [&] {
         correctedBeforeMessage =
@@ -224,7 +210,7 @@ void AnswerCheckingTest::capitalWarningCorrectsSentenceStarts()
 
 void AnswerCheckingTest::namesMustBeTypedWithCapitals()
 {
-    runTo(3, 2, 0);
+    runTo(4, 0, 0);
     driver->answer(QStringLiteral("gábornak Angliába kell utaznia"));
     QCOMPARE(notifier->messages.size(), 1);
     QCOMPARE(notifier->lastText(), texts[i18n::msgWrong]);
@@ -234,7 +220,7 @@ void AnswerCheckingTest::namesMustBeTypedWithCapitals()
 
 void AnswerCheckingTest::emptyAnswerOnSentenceStart()
 {
-    runTo(0, 2, 1);
+    runTo(1, 0, 1);
     driver->answer(QString());
     QCOMPARE(notifier->messages.size(), 1);
     QCOMPARE(notifier->lastText(), texts[i18n::msgWrong]);

@@ -8,29 +8,17 @@
 #include <QMenuBar>
 #include <QTest>
 
-class DesktopTest : public QObject, private ExerciseFixture
+class DesktopTest : public ExerciseTestBase
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void everyControlIsNamedInTheCurrentLanguage_data();
     void everyControlIsNamedInTheCurrentLanguage();
     void keyboardReachesEveryControl();
     void fontsHaveTheirStandIns();
     void picturesAreSharpAtAnyScale();
 };
-
-void DesktopTest::init()
-{
-    QVERIFY(openWindow());
-}
-
-void DesktopTest::cleanup()
-{
-    closeWindow();
-}
 
 void DesktopTest::everyControlIsNamedInTheCurrentLanguage_data()
 {

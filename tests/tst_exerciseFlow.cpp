@@ -12,13 +12,11 @@
 
 using Icon = Notifier::Icon;
 
-class ExerciseFlowTest : public QObject, private ExerciseFixture
+class ExerciseFlowTest : public ExerciseTestBase
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
 
     void startUpState();
     void nextBeforeStartOnlyWarns();
@@ -35,27 +33,8 @@ private slots:
     void referenceWindowFromTheHelpMenu();
 
 private:
-    void startWith(int auxIndex, int personIndex);
     void answerAll();
 };
-
-void ExerciseFlowTest::init()
-{
-    QVERIFY(openWindow());
-}
-
-void ExerciseFlowTest::cleanup()
-{
-    closeWindow();
-}
-
-void ExerciseFlowTest::startWith(int auxIndex, int personIndex)
-{
-    driver->pick("Combo1", auxIndex);
-    driver->pick("Combo2", personIndex);
-    driver->click("Start");
-    QVERIFY(window->isRunning());
-}
 
 void ExerciseFlowTest::answerAll()
 {
@@ -122,21 +101,21 @@ void ExerciseFlowTest::solutionBeforeFirstStartShowsStartUpKey()
 
 void ExerciseFlowTest::everySelectionEndsAfterTwelveAnswers_data()
 {
-    QTest::addColumn<int>("auxIndex");
-    QTest::addColumn<int>("personIndex");
-    for (int aux = 0; aux < 5; ++aux) {
-        for (int person = 0; person < 6; ++person)
-            QTest::addRow("aux %d person %d", aux, person) << aux << person;
+    QTest::addColumn<int>("auxChoice");
+    QTest::addColumn<int>("person");
+    for (int auxChoice = 1; auxChoice <= 5; ++auxChoice) {
+        for (int person : content::personCodes)
+            QTest::addRow("aux %d person %d", auxChoice, person) << auxChoice << person;
     }
 }
 
 void ExerciseFlowTest::everySelectionEndsAfterTwelveAnswers()
 {
-    QFETCH(int, auxIndex);
-    QFETCH(int, personIndex);
-    startWith(auxIndex, personIndex);
-    QCOMPARE(window->exercise().auxChoice, content::auxiliaryItems[auxIndex].auxChoice);
-    QCOMPARE(window->exercise().person, content::personItems[personIndex].person);
+    QFETCH(int, auxChoice);
+    QFETCH(int, person);
+    driver->start(auxChoice, person);
+    QCOMPARE(window->exercise().auxChoice, auxChoice);
+    QCOMPARE(window->exercise().person, person);
 
     int finishedAt = -1;
     for (int i = 0; i < content::SegmentCount; ++i) {
@@ -161,7 +140,7 @@ void ExerciseFlowTest::everySelectionEndsAfterTwelveAnswers()
 
 void ExerciseFlowTest::rebuiltPassageLines()
 {
-    startWith(0, 2); // akar, third person singular
+    driver->start(1, 0); // akar, third person singular
     notifier->onMessage = [] { QFAIL("no message expected before the end"); };
     for (int i = 0; i < 5; ++i)
         driver->answer(window->exercise().keys[i]);
@@ -182,7 +161,7 @@ void ExerciseFlowTest::rebuiltPassageLines()
 
 void ExerciseFlowTest::wrongAnswersAndSolutionDoNotAdvance()
 {
-    startWith(3, 2); // kell, third person singular
+    driver->start(4, 0); // kell, third person singular
     driver->answer(QStringLiteral("Gábor Angliába kell utaznia"));
     QCOMPARE(window->exercise().segment, 0);
     QCOMPARE(notifier->beeps, 1);
@@ -232,7 +211,7 @@ void ExerciseFlowTest::picksWhileIdleShowTheSelection()
 
 void ExerciseFlowTest::picksDuringARunAreRefused()
 {
-    startWith(1, 2); // fog
+    driver->start(2, 0); // fog
     driver->answer(window->exercise().keys[0]);
     driver->pick("Combo1", 2);
     QCOMPARE(notifier->messages.size(), 1);
@@ -273,7 +252,7 @@ void ExerciseFlowTest::picksDuringARunAreRefused()
 
 void ExerciseFlowTest::afterTheEnd()
 {
-    startWith(2, 5); // szokott, third person plural
+    driver->start(3, 33); // szokott, third person plural
     // Everything happens in order: the message is shown while Start is still disabled.
     bool runningAtMessage = false;
     notifier->onMessage = [&] { runningAtMessage = window->isRunning(); };

@@ -10,13 +10,11 @@
 
 using Icon = Notifier::Icon;
 
-class LanguageSwitchingTest : public QObject, private ExerciseFixture
+class LanguageSwitchingTest : public ExerciseTestBase
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
 
     void englishAgainRewritesBuiltInCaptions();
     void hungarianDuringARunLeavesTheExercise();
@@ -46,19 +44,9 @@ private:
     QString hintLine() const { return driver->label("Label1")->text(); }
 };
 
-void LanguageSwitchingTest::init()
-{
-    QVERIFY(openWindow());
-}
-
-void LanguageSwitchingTest::cleanup()
-{
-    closeWindow();
-}
-
 void LanguageSwitchingTest::englishAgainRewritesBuiltInCaptions()
 {
-    action("lang1")->trigger();
+    driver->trigger("lang1");
     QCOMPARE(texts.language, i18n::English);
     QCOMPARE(driver->button("Nex")->text(), QStringLiteral("&Check it"));
     QCOMPARE(driver->button("Solution")->text(), QStringLiteral("S&olution"));
@@ -83,7 +71,7 @@ void LanguageSwitchingTest::hungarianDuringARunLeavesTheExercise()
     driver->answerBox()->setText(QStringLiteral("félig kész"));
     const QString passage = driver->passageBox()->toPlainText();
 
-    action("lang0")->trigger();
+    driver->trigger("lang0");
     QCOMPARE(driver->button("Start")->text(), QStringLiteral("&Start"));
     QVERIFY(!driver->button("Start")->isEnabled());
     QCOMPARE(driver->button("Nex")->text(), QStringLiteral("&Tovább"));
@@ -110,13 +98,13 @@ void LanguageSwitchingTest::hungarianDuringARunLeavesTheExercise()
 void LanguageSwitchingTest::oneCheckMark()
 {
     for (int round = 0; round < 2; ++round)
-        action("lang2")->trigger();
+        driver->trigger("lang2");
     QVERIFY(!action("lang0")->isChecked());
     QVERIFY(!action("lang1")->isChecked());
     QVERIFY(action("lang2")->isChecked());
     QCOMPARE(texts.language, i18n::Spanish);
     QCOMPARE(driver->button("Start")->text(), QStringLiteral("&Comenzar"));
-    action("lang0")->trigger();
+    driver->trigger("lang0");
     QCOMPARE(int(action("lang0")->isChecked()) + int(action("lang1")->isChecked()) +
                  int(action("lang2")->isChecked()),
              1);
@@ -124,11 +112,11 @@ void LanguageSwitchingTest::oneCheckMark()
 
 void LanguageSwitchingTest::switchLeavesOtherStateAlone()
 {
-    action("mnuOntop")->trigger(); // release
-    driver->click("Command9");     // legend shown
-    driver->pick("Combo2", 0);     // én, with its pictogram
+    driver->trigger("mnuOntop"); // release
+    driver->click("Command9");   // legend shown
+    driver->pick("Combo2", 0);   // én, with its pictogram
     const QString indicator = driver->label("Label6")->text();
-    action("lang2")->trigger();
+    driver->trigger("lang2");
     QVERIFY(!action("mnuOntop")->isChecked());
     QVERIFY(!(window->windowFlags() & Qt::WindowStaysOnTopHint));
     QVERIFY(driver->label("Label5")->isVisible());
@@ -140,7 +128,7 @@ void LanguageSwitchingTest::switchLeavesOtherStateAlone()
 
 void LanguageSwitchingTest::hintsFollowTheMouse()
 {
-    action("lang0")->trigger();
+    driver->trigger("lang0");
     driver->pick("Combo2", 1); // te: the pictogram is shown
     moveOver(driver->label("Image1"));
     QCOMPARE(hintLine(), QStringLiteral("Ez az választott alany személye és száma."));
@@ -167,7 +155,7 @@ void LanguageSwitchingTest::hintsStayUntilTheMouseMoves()
 {
     moveOver(driver->button("Solution"));
     QCOMPARE(hintLine(), QStringLiteral("If you want to see the correct solution, click here."));
-    action("lang2")->trigger();
+    driver->trigger("lang2");
     QCOMPARE(hintLine(), QStringLiteral("If you want to see the correct solution, click here."));
     moveOver(driver->button("Solution"), QPoint(3, 3));
     QCOMPARE(hintLine(), QStringLiteral("Si quiere ver la solución correcta, haga clic aquí."));
@@ -190,7 +178,7 @@ void LanguageSwitchingTest::hintsOverListsAndBoxesKeepTheLine()
 void LanguageSwitchingTest::howToMessage()
 {
     driver->button("Start")->setFocus();
-    action("mnuhowto")->trigger();
+    driver->trigger("mnuhowto");
     QCOMPARE(notifier->messages.size(), 1);
     const RecordedMessage &box = notifier->messages[0];
     QCOMPARE(box.icon, Icon::Information);
@@ -212,7 +200,7 @@ void LanguageSwitchingTest::characterLegendToggles()
     driver->button("Start")->setFocus();
     driver->click("Command9");
     QVERIFY(legend->isVisible());
-    action("lang0")->trigger();
+    driver->trigger("lang0");
     QVERIFY(legend->isVisible());
     driver->click("Command9");
     QVERIFY(!legend->isVisible());

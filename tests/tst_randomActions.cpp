@@ -46,13 +46,12 @@ void typeText(QWidget *target, const QString &text)
 
 } // namespace
 
-class RandomActionsTest : public QObject, private ExerciseFixture
+class RandomActionsTest : public ExerciseTestBase
 {
     Q_OBJECT
 
 private slots:
     void init();
-    void cleanup();
     void invariantsHoldAfterEveryAction();
 
 private:
@@ -83,7 +82,7 @@ private:
 void RandomActionsTest::init()
 {
     m_random.seed(seed);
-    QVERIFY(openWindow());
+    ExerciseTestBase::init();
     notifier->onMessage = [this] {
         const RecordedMessage &message = notifier->messages.last();
         if (m_fault.isEmpty())
@@ -91,11 +90,6 @@ void RandomActionsTest::init()
         if (message.text == texts[i18n::msgFinished])
             ++m_finishedShown;
     };
-}
-
-void RandomActionsTest::cleanup()
-{
-    closeWindow();
 }
 
 // Mostly short, sometimes up to the box's 32,767 characters, from every kind of text that
@@ -224,7 +218,7 @@ void RandomActionsTest::useReference()
     ReferenceWindow *reference = window->referenceWindow();
     if (!reference || !reference->isVisible() || chance(25)) {
         m_action = QStringLiteral("open the reference window");
-        window->findChild<QAction *>(QStringLiteral("mnuSegedigek"))->trigger();
+        driver->trigger("mnuSegedigek");
         return;
     }
     const int roll = below(10);
@@ -310,7 +304,7 @@ void RandomActionsTest::act()
         static const char *const actions[] = {"lang0", "lang1", "lang2", "mnuOntop", "mnuhowto"};
         const char *name = actions[below(5)];
         m_action = QStringLiteral("menu %1").arg(QLatin1String(name));
-        window->findChild<QAction *>(QString::fromLatin1(name))->trigger();
+        driver->trigger(name);
     } else {
         static const char *const hinted[] = {"Start", "Nex", "Label4", "Label6", "Text1", "Text4"};
         QWidget *over = driver->control<QWidget>(hinted[below(6)]);

@@ -4,6 +4,7 @@
 #include "RecordingNotifier.h"
 
 #include "exercise/ExerciseWindow.h"
+#include "i18n/InterfaceTexts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -44,6 +45,13 @@ struct ExerciseDriver
 
     void click(const char *name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
 
+    // Triggers the menu item `name`; fails the test when it is missing or disabled.
+    void trigger(const char *name) const;
+
+    // Picks the list items of `auxChoice` and `person` (codes, not list positions) and
+    // presses Start; fails the test unless the exercise then runs.
+    void start(int auxChoice, int person) const;
+
     // Picks an item with the arrow keys, one step at a time, as on the keyboard.
     void pick(const char *listName, int index) const
     {
@@ -74,30 +82,17 @@ struct ExerciseDriver
     }
 };
 
-// A fresh exercise window for each test, its messages recorded instead of shown.
-// Test classes inherit it and call openWindow() in init(), closeWindow() in cleanup().
-class ExerciseFixture
+// The base of the exercise-window suites: a fresh window for each test, its messages
+// recorded instead of shown. A suite that needs more in init() calls this one first.
+class ExerciseTestBase : public QObject
 {
-protected:
-    bool openWindow()
-    {
-        texts = i18n::InterfaceTexts();
-        notifier = new RecordingNotifier;
-        window = new ExerciseWindow(texts, *notifier);
-        driver = new ExerciseDriver{*window};
-        window->show();
-        return QTest::qWaitForWindowExposed(window);
-    }
-    void closeWindow()
-    {
-        delete driver;
-        delete window;
-        delete notifier;
-        driver = nullptr;
-        window = nullptr;
-        notifier = nullptr;
-    }
+    Q_OBJECT
 
+protected slots:
+    void init();
+    void cleanup();
+
+protected:
     i18n::InterfaceTexts texts;
     RecordingNotifier *notifier = nullptr;
     ExerciseWindow *window = nullptr;
