@@ -154,6 +154,13 @@ void AnswerCheckingTest::caretGoesToTheEndOnFocus()
     QCOMPARE(QApplication::focusWidget(), box);
     QCOMPARE(box->cursorPosition(), 7);
     QVERIFY(!box->hasSelectedText());
+    // The words after the gap keep a text box's usual behaviour: Tab selects them all.
+    QLineEdit *after = driver->control<QLineEdit>("Text3");
+    after->setText(QStringLiteral(" a bankban,"));
+    driver->button("Nex")->setFocus();
+    QTest::keyClick(driver->button("Nex"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), after);
+    QVERIFY(after->hasSelectedText());
 }
 
 void AnswerCheckingTest::blankRunsCollapseInTheBox()

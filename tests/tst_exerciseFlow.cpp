@@ -222,11 +222,15 @@ void ExerciseFlowTest::picksDuringARunAreRefused()
     QCOMPARE(window->exercise().auxChoice, 2);
     QCOMPARE(window->exercise().segment, 1);
 
-    // The persons list speaks the current language too.
+    // The persons list always says it in English, under the title of the current language.
     window->lang_Click(0);
     driver->pick("Combo2", 3);
-    QCOMPARE(notifier->lastText(), texts[i18n::msgLocked]);
-    QVERIFY(notifier->lastText().startsWith(QStringLiteral("A beállításokat")));
+    QCOMPARE(notifier->lastText(),
+             QStringLiteral(
+                 "Sorry. You cannot change settings before completing the current exercise."));
+    QCOMPARE(notifier->messages.last().icon, Icon::Exclamation);
+    QCOMPARE(notifier->messages.last().title, texts[i18n::txtTitle]);
+    QCOMPARE(QApplication::focusWidget(), driver->answerBox());
     QCOMPARE(window->exercise().person, 0);
     window->lang_Click(1);
 

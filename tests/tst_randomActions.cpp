@@ -325,6 +325,7 @@ QString RandomActionsTest::messageFault(const RecordedMessage &message) const
                                               {t[i18n::msgNotStarted], Icon::Exclamation},
                                               {t[i18n::msgCapitals], Icon::Exclamation},
                                               {t[i18n::msgLocked], Icon::Exclamation},
+                                              {i18n::lockedFixed, Icon::Exclamation},
                                               {t[i18n::msgFinished], Icon::Critical},
                                               {solution, Icon::Information},
                                               {howTo, Icon::Information}};

@@ -189,7 +189,7 @@ void ExerciseControls::createGapRow(QBoxLayout *rows)
     Text2 = makeBox<CaretAtEndLineEdit>("Text2", Qt::AlignRight, surface);
     Text1 = makeBox<AnswerBox>("Text1", Qt::AlignCenter, surface);
     Text1->setMaxLength(32767);
-    Text3 = makeBox<CaretAtEndLineEdit>("Text3", Qt::AlignLeft | Qt::AlignVCenter, surface);
+    Text3 = makeBox<QLineEdit>("Text3", Qt::AlignLeft | Qt::AlignVCenter, surface);
     Text3->setReadOnly(true);
 
     auto *row = new QHBoxLayout;

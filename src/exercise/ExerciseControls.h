@@ -15,6 +15,7 @@ class QActionGroup;
 class QBoxLayout;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QMainWindow;
 class QMenu;
 class QPushButton;
@@ -50,7 +51,7 @@ public:
     QLabel *Label3 = nullptr;
     CaretAtEndLineEdit *Text2 = nullptr;
     AnswerBox *Text1 = nullptr;
-    CaretAtEndLineEdit *Text3 = nullptr;
+    QLineEdit *Text3 = nullptr;
     QLabel *Image1 = nullptr;
     QPushButton *Nex = nullptr;
     QPushButton *Start = nullptr;

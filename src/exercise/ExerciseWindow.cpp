@@ -221,18 +221,24 @@ void ExerciseWindow::Solution_Click()
 
 void ExerciseWindow::Combo1_Click()
 {
-    if (!isRunning()) {
-        valt();
-        return;
-    }
-    say(Notifier::Icon::Exclamation, m_texts[i18n::msgLocked]);
-    m_ui.Text1->setFocus();
+    pickWhileRunning(m_texts[i18n::msgLocked]);
 }
 
 void ExerciseWindow::Combo2_Click()
 {
-    // Shows the lock message of the current language, as the other list does.
-    Combo1_Click();
+    // This list says it in English whatever the interface language.
+    pickWhileRunning(i18n::lockedFixed);
+}
+
+// A pick reads the selection while no exercise runs; during a run it is refused with `lock`.
+void ExerciseWindow::pickWhileRunning(const QString &lock)
+{
+    if (!isRunning()) {
+        valt();
+        return;
+    }
+    say(Notifier::Icon::Exclamation, lock);
+    m_ui.Text1->setFocus();
 }
 
 void ExerciseWindow::valt()

@@ -50,6 +50,7 @@ private:
     void Form_Load();
     void fillLists();
 
+    void pickWhileRunning(const QString &lock);
     void valt();
     void acceptAnswer();
     void rejectAnswer();

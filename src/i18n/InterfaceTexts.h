@@ -80,6 +80,8 @@ private:
 // Texts that are the same in every language.
 inline const QString titlePrefix = QStringLiteral("ZELTO   -  ");
 inline const QString charCaption = QStringLiteral("&Char");
+inline const QString lockedFixed =
+    QStringLiteral("Sorry. You cannot change settings before completing the current exercise.");
 inline const QString segmentHint =
     QStringLiteral("This is the segment of the sentence you must transform.");
 inline const QString characterLegend = QStringLiteral(
