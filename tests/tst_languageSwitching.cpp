@@ -149,6 +149,13 @@ void LanguageSwitchingTest::hintsFollowTheMouse()
     QLabel *line = driver->label("Label1");
     QVERIFY(line->wordWrap());
     QVERIFY(line->heightForWidth(line->width()) <= line->height());
+
+    // A disabled control raises no movements: the surface under it empties the line.
+    driver->click("Start");
+    moveOver(driver->button("Nex"));
+    QCOMPARE(hintLine(), texts[i18n::hintNext]);
+    moveOver(driver->button("Start"));
+    QVERIFY(hintLine().isEmpty());
 }
 
 void LanguageSwitchingTest::hintsStayUntilTheMouseMoves()

@@ -56,9 +56,9 @@ bool HoverHints::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
         auto *control = static_cast<QWidget *>(watched);
-        // Hidden and disabled controls raise no movements of their own.
-        if (control == m_surface || (control->isEnabled() && control->isVisible()))
-            show(control);
+        // Hidden and disabled controls raise no movements of their own: the movement
+        // belongs to the surface under them.
+        show(control->isEnabled() && control->isVisible() ? control : m_surface);
     }
     return false;
 }
