@@ -1,6 +1,7 @@
 // What a desktop expects of the exercise window: accessibility, keyboard, fonts and scaling.
 #include "ExerciseDriver.h"
 
+#include "content/ExerciseContent.h"
 #include "i18n/InterfaceTexts.h"
 
 #include <QAccessible>
@@ -18,6 +19,8 @@ private slots:
     void keyboardReachesEveryControl();
     void fontsHaveTheirStandIns();
     void picturesAreSharpAtAnyScale();
+    void screenReadersHearEachNewSegment();
+    void pickingAPersonMovesNothingElse();
 };
 
 void DesktopTest::everyControlIsNamedInTheCurrentLanguage_data()
@@ -48,7 +51,8 @@ void DesktopTest::everyControlIsNamedInTheCurrentLanguage()
     }
     // Hints are descriptions; lists take their headings as names.
     QCOMPARE(accessible(driver->button("Nex"), QAccessible::Description), t[i18n::hintNext]);
-    QCOMPARE(accessible(driver->answerBox(), QAccessible::Description), t[i18n::hintAnswer]);
+    QVERIFY(
+        accessible(driver->answerBox(), QAccessible::Description).endsWith(t[i18n::hintAnswer]));
     QCOMPARE(accessible(driver->label("Image1"), QAccessible::Description), t[i18n::hintPerson]);
     QCOMPARE(accessible(driver->list("Combo2"), QAccessible::Description), t[i18n::hintPersonList]);
     // On Linux a list is named by the label it is labelled by.
@@ -56,6 +60,11 @@ void DesktopTest::everyControlIsNamedInTheCurrentLanguage()
                                ->relations(QAccessible::Label);
     QCOMPARE(relations.size(), 1);
     QCOMPARE(relations.first().first->text(QAccessible::Name), t[i18n::capAuxLabel]);
+    // So are their text fields, which a screen reader meets on its own.
+    QCOMPARE(accessible(driver->list("Combo1")->lineEdit(), QAccessible::Name),
+             t[i18n::capAuxLabel]);
+    QCOMPARE(accessible(driver->list("Combo2")->lineEdit(), QAccessible::Name),
+             t[i18n::capPersonLabel]);
     QCOMPARE(accessible(driver->button("Solution"), QAccessible::Name),
              QString(t[i18n::capSolution]).remove(u'&'));
     QCOMPARE(accessible(driver->label("Image1"), QAccessible::Name), QStringLiteral("én:  1"));
@@ -115,6 +124,51 @@ void DesktopTest::picturesAreSharpAtAnyScale()
     for (const char *name : {"Label4", "Label7", "Label6"}) {
         QLabel *label = driver->label(name);
         QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    }
+}
+
+void DesktopTest::screenReadersHearEachNewSegment()
+{
+    // What a screen reader reads of the answer box, which keeps the focus: its description
+    // changes with every segment, and Qt announces each change.
+    const auto description = [this] {
+        return QAccessible::queryAccessibleInterface(driver->answerBox())
+            ->text(QAccessible::Description)
+            .split(u'\n');
+    };
+    QCOMPARE(description(), QStringList(texts[i18n::hintAnswer]));
+    driver->start(4, 0); // kell: segment 1 has no words before the gap
+    driver->answer(window->exercise().keys[0]);
+    QCOMPARE(description(),
+             QStringList({QStringLiteral("New segment: Egy versenyen vesz részt"),
+                          QStringLiteral("Words after the gap: ."), texts[i18n::hintAnswer]}));
+    driver->answer(window->exercise().keys[1]);
+    QCOMPARE(description().mid(0, 2),
+             QStringList({QStringLiteral("New segment: nem megy edzésre"),
+                          QStringLiteral("Words before the gap: Csütörtök délelőtt")}));
+    for (int i = 2; i < content::SegmentCount; ++i)
+        driver->answer(window->exercise().keys[i]);
+    QCOMPARE(description().first(), QStringLiteral("The exercise is finished."));
+    window->lang_Click(0);
+    QCOMPARE(description().first(), QStringLiteral("A gyakorlat véget ért."));
+}
+
+void DesktopTest::pickingAPersonMovesNothingElse()
+{
+    const auto places = [this] {
+        QList<QRect> rects;
+        for (QWidget *control : window->centralWidget()->findChildren<QWidget *>()) {
+            if (control->objectName() != QLatin1String("Image1"))
+                rects << control->geometry();
+        }
+        return rects;
+    };
+    QCoreApplication::processEvents();
+    const QList<QRect> before = places();
+    for (int person = 0; person < 6; ++person) {
+        driver->pick("Combo2", person);
+        QCoreApplication::processEvents();
+        QCOMPARE(places(), before);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -206,6 +207,10 @@ void ExerciseControls::createButtonRow(QBoxLayout *rows)
     Image1 = new QLabel(surface);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedSize(pictureSize, pictureSize);
+    // The pictogram keeps its place while hidden, so that picking a person moves nothing.
+    QSizePolicy keepPlace = Image1->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    Image1->setSizePolicy(keepPlace);
     Image1->hide();
     Nex = makeButton("Nex", QStringLiteral("&Next"), surface);
     Start = makeButton("Start", QStringLiteral("&Start"), surface);
@@ -330,6 +335,9 @@ void ExerciseControls::updateAccessibleTexts(const i18n::InterfaceTexts &t)
     Combo1->setAccessibleDescription(t[i18n::hintAuxList]);
     Combo2->setAccessibleName(t[i18n::capPersonLabel]);
     Combo2->setAccessibleDescription(t[i18n::hintPersonList]);
+    // The lists' text fields are named as their lists.
+    Combo1->lineEdit()->setAccessibleName(t[i18n::capAuxLabel]);
+    Combo2->lineEdit()->setAccessibleName(t[i18n::capPersonLabel]);
     const i18n::Language language = t.language;
     Text4->setAccessibleName(i18n::accessibleText(i18n::accPassage, language));
     Text2->setAccessibleName(i18n::accessibleText(i18n::accBefore, language));

@@ -3,6 +3,7 @@
 #include "common/DefaultButton.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
+#include "i18n/AccessibleTexts.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QAction>
@@ -113,6 +114,7 @@ void ExerciseWindow::Form_Load()
     m_ui.Start->setFocus();
     m_ui.updateAccessibleTexts(m_texts);
     m_hints->updateDescriptions();
+    describeAnswerBox();
 }
 
 void ExerciseWindow::fillLists()
@@ -145,6 +147,7 @@ void ExerciseWindow::Start_Click()
     showGap();
     m_ui.Text1->setFocus();
     m_ui.Start->setEnabled(false);
+    describeAnswerBox();
 }
 
 // The words around the gap of the current segment, and an empty answer box.
@@ -197,6 +200,7 @@ void ExerciseWindow::acceptAnswer()
     }
     showGap();
     m_ui.Label3->setText(m_session.segmentText());
+    describeAnswerBox();
 }
 
 void ExerciseWindow::endExercise()
@@ -211,6 +215,29 @@ void ExerciseWindow::endExercise()
     m_ui.Text3->clear();
     m_ui.Label3->clear();
     m_ui.Start->setFocus();
+    describeAnswerBox();
+}
+
+// Screen readers hear a change of the answer box's description: the new segment with the
+// words around the gap while an exercise runs, the end after the last one, and the hint.
+void ExerciseWindow::describeAnswerBox()
+{
+    const auto said = [this](i18n::AccessibleText text) {
+        return i18n::accessibleText(text, m_texts.language);
+    };
+    QStringList parts;
+    if (isRunning()) {
+        const content::Frame &frame = m_session.frame();
+        parts << said(i18n::accNewSegment).arg(m_session.segmentText());
+        if (!frame.before.isEmpty())
+            parts << said(i18n::accBefore) + QStringLiteral(": ") + frame.before;
+        parts << said(i18n::accAfter) + QStringLiteral(": ") + frame.after;
+    } else if (!m_ui.Nex->isEnabled()) {
+        parts << said(i18n::accFinished);
+    }
+    parts << m_texts[i18n::hintAnswer];
+    // Qt tells screen readers of the change.
+    m_ui.Text1->setAccessibleDescription(parts.join(QLatin1Char('\n')));
 }
 
 void ExerciseWindow::Solution_Click()
@@ -299,6 +326,7 @@ void ExerciseWindow::dialog()
     m_ui.retranslate(m_texts);
     setWindowTitle(m_texts[i18n::txtTitle]);
     m_hints->updateDescriptions();
+    describeAnswerBox();
 }
 
 void ExerciseWindow::mnuOntop_Click()

@@ -57,6 +57,7 @@ private:
     void endExercise();
     void showGap();
     void showAnswer(const QString &answerText);
+    void describeAnswerBox();
     void dialog();
     void applyOnTop(bool onTop);
     void say(Notifier::Icon icon, const QString &text);

@@ -46,10 +46,10 @@ void HoverHints::updateDescriptions()
 void HoverHints::show(QWidget *control)
 {
     const auto hint = m_hints.constFind(control);
-    if (hint == m_hints.cend())
-        m_line->clear();
-    else
-        m_line->setText(text(*hint));
+    const QString shown = hint == m_hints.cend() ? QString() : text(*hint);
+    m_line->setText(shown);
+    // Screen readers read the line's text as its description.
+    m_line->setAccessibleDescription(shown);
 }
 
 bool HoverHints::eventFilter(QObject *watched, QEvent *event)

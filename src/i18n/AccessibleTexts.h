@@ -9,11 +9,13 @@ namespace i18n {
 
 enum AccessibleText
 {
-    accPassage,  // the passage box
-    accBefore,   // the words before the gap
-    accAnswer,   // the answer box
-    accAfter,    // the words after the gap
-    accHintLine, // the hint line along the bottom
+    accPassage,    // the passage box
+    accBefore,     // the words before the gap
+    accAnswer,     // the answer box
+    accAfter,      // the words after the gap
+    accHintLine,   // the hint line along the bottom
+    accNewSegment, // what a screen reader hears of a new segment: %1 the segment
+    accFinished,   // ... and at the end of the exercise
     AccessibleTextCount
 };
 

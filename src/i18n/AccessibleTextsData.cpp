@@ -10,11 +10,14 @@ extern const char *const accessibleTextData[LanguageCount][AccessibleTextCount];
 // clang-format off
 const char *const accessibleTextData[LanguageCount][AccessibleTextCount] = {
     // Hungarian
-    {"Szöveg", "A kihagyás előtti szavak", "Az Ön válasza", "A kihagyás utáni szavak", "Súgósor"},
+    {"Szöveg", "A kihagyás előtti szavak", "Az Ön válasza", "A kihagyás utáni szavak", "Súgósor",
+     "Új mondatrész: %1", "A gyakorlat véget ért."},
     // English
-    {"Passage", "Words before the gap", "Your answer", "Words after the gap", "Hint line"},
+    {"Passage", "Words before the gap", "Your answer", "Words after the gap", "Hint line",
+     "New segment: %1", "The exercise is finished."},
     // Spanish
-    {"Párrafo", "Palabras antes del hueco", "Su respuesta", "Palabras después del hueco", "Línea de ayuda"},
+    {"Párrafo", "Palabras antes del hueco", "Su respuesta", "Palabras después del hueco", "Línea de ayuda",
+     "Nuevo segmento: %1", "El ejercicio ha terminado."},
 };
 // clang-format on
 

@@ -6,6 +6,7 @@
 namespace i18n {
 
 extern const char *const interfaceTextData[LanguageCount][SlotCount];
+// clang-format off
 const char *const interfaceTextData[LanguageCount][SlotCount] = {
     // Hungarian
     {
@@ -131,5 +132,6 @@ const char *const interfaceTextData[LanguageCount][SlotCount] = {
         /* capBaseSentences */ "Oraciones de base",
     },
 };
+// clang-format on
 
 } // namespace i18n
