@@ -4,6 +4,7 @@
 #include "common/EditableList.h"
 #include "common/Fonts.h"
 #include "common/Pictures.h"
+#include "common/TextZoom.h"
 #include "exercise/AnswerBox.h"
 #include "i18n/AccessibleTexts.h"
 
@@ -117,6 +118,23 @@ void ExerciseControls::build(QMainWindow *window)
 
     setTabOrder();
     createMenus(window);
+    reserveRoom(100);
+}
+
+void ExerciseControls::applyZoom(QMainWindow *window, int percent)
+{
+    ui::applyTextZoom(window, percent);
+    reserveRoom(percent);
+}
+
+// Room that does not follow from a control's own text: the longest indicator, three lines
+// of hint, a few lines of passage.
+void ExerciseControls::reserveRoom(int percent)
+{
+    Text4->setMinimumHeight(90 * percent / 100);
+    Label6->setMinimumWidth(
+        Label6->fontMetrics().horizontalAdvance(QStringLiteral("+ akar/kell/szokott/tud")) + 16);
+    Label1->setMinimumHeight(3 * Label1->fontMetrics().lineSpacing() + 8);
 }
 
 // Row 1: the two selection lists with their headings.
@@ -158,7 +176,6 @@ void ExerciseControls::createPassageRows(QBoxLayout *rows)
     Text4->setFont(ui::font(Face::TimesNewRoman, 11.25));
     Text4->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
     ui::setColours(Text4, Qt::black, passageGreen);
-    Text4->setMinimumHeight(90);
 
     rows->addWidget(Label2);
     rows->addWidget(Text4, 1);
@@ -171,8 +188,6 @@ void ExerciseControls::createSegmentRow(QBoxLayout *rows)
     Label6 = makeLabel("Label6", QStringLiteral(" +  akar"), font, surface);
     Label6->setFrameShape(QFrame::Box);
     Label6->setAlignment(Qt::AlignCenter);
-    Label6->setMinimumWidth(
-        Label6->fontMetrics().horizontalAdvance(QStringLiteral("+ akar/kell/szokott/tud")) + 16);
     ui::setColours(Label6, darkRed, Qt::white);
     Label3 = makeLabel("Label3", QString(), font, surface);
     Label3->setAlignment(Qt::AlignCenter);
@@ -258,7 +273,6 @@ void ExerciseControls::createHintLine()
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label1->setMargin(4);
-    Label1->setMinimumHeight(3 * Label1->fontMetrics().lineSpacing() + 8);
     ui::setColours(Label1, Qt::white, hintGreen);
 }
 

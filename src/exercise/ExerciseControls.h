@@ -34,6 +34,10 @@ public:
     // Only the accessible names and descriptions that follow the language.
     void updateAccessibleTexts(const i18n::InterfaceTexts &texts);
 
+    // Scales every font of `window` to `percent` of its built-in size, and the room that the
+    // passage box, the indicator and the hint line keep for their texts with it.
+    void applyZoom(QMainWindow *window, int percent);
+
     // Whether `person` has a pictogram: the third persons have none.
     static bool hasPicture(int person);
     // The pictogram of `person` from the picture store, drawn on first use for
@@ -81,6 +85,7 @@ private:
     void createButtonRow(QBoxLayout *rows);
     void createLegendRow(QBoxLayout *rows);
     void createHintLine();
+    void reserveRoom(int percent);
     void setTabOrder();
     void createMenus(QMainWindow *window);
 };

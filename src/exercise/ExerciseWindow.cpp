@@ -1,6 +1,7 @@
 #include "exercise/ExerciseWindow.h"
 
 #include "common/DefaultButton.h"
+#include "common/TextZoom.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
 #include "i18n/AccessibleTexts.h"
@@ -25,6 +26,7 @@ ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, 
     m_ui.build(this);
     m_defaultButton = new DefaultButtonRouter(this);
     connectControls();
+    createZoomKeys();
     createHoverHints();
     Form_Load();
 }
@@ -63,6 +65,53 @@ void ExerciseWindow::connectControls()
     auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
     connect(menuKey, &QShortcut::activated, this,
             [this] { menuBar()->setActiveAction(m_ui.mnuFile->menuAction()); });
+}
+
+void ExerciseWindow::createZoomKeys()
+{
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence::ZoomIn, 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+        {QKeySequence::ZoomOut, -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_0), 0},
+    };
+    for (const auto &[sequence, steps] : keys) {
+        auto *key = new QShortcut(sequence, this);
+        connect(key, &QShortcut::activated, this, [this, steps = steps] {
+            setTextZoom(steps == 0 ? ui::MinZoom : ui::steppedZoom(m_zoom, steps));
+        });
+    }
+}
+
+void ExerciseWindow::setTextZoom(int percent)
+{
+    percent = ui::steppedZoom(percent, 0);
+    if (percent == m_zoom)
+        return;
+    m_zoom = percent;
+    m_ui.applyZoom(this, percent);
+    fitToScreen();
+}
+
+// Grows the window to what its controls need, within the screen's available area.
+void ExerciseWindow::fitToScreen()
+{
+    const QScreen *display = screen();
+    if (!display)
+        return;
+    const QRect area = display->availableGeometry();
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QSize room = area.size().shrunkBy(frame);
+    resize(size().expandedTo(minimumSizeHint()).boundedTo(room));
+    QRect placed = frameGeometry();
+    placed.moveRight(std::min(placed.right(), area.right()));
+    placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+    placed.moveLeft(std::max(placed.left(), area.left()));
+    placed.moveTop(std::max(placed.top(), area.top()));
+    move(placed.topLeft());
 }
 
 void ExerciseWindow::createHoverHints()

@@ -44,6 +44,10 @@ public:
     void mnuSegedigek_Click();
     void mnuhowto_Click();
 
+    // Text zoom of both windows, in percent of the built-in sizes; not kept between runs.
+    int textZoom() const { return m_zoom; }
+    void setTextZoom(int percent);
+
 private:
     void connectControls();
     void createHoverHints();
@@ -60,6 +64,8 @@ private:
     void describeAnswerBox();
     void dialog();
     void applyOnTop(bool onTop);
+    void createZoomKeys();
+    void fitToScreen();
     void say(Notifier::Icon icon, const QString &text);
 
     i18n::InterfaceTexts &m_texts;
@@ -69,4 +75,5 @@ private:
     DefaultButtonRouter *m_defaultButton = nullptr;
     HoverHints *m_hints = nullptr;
     std::unique_ptr<ReferenceWindow> m_reference;
+    int m_zoom = 100;
 };
