@@ -12,11 +12,19 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextEdit>
+
+namespace {
+
+// The size the window opens with, unless the screen is smaller.
+constexpr QSize builtInSize(720, 580);
+
+} // namespace
 
 ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, QWidget *parent)
     : QMainWindow(parent), m_texts(texts), m_notifier(notifier)
@@ -90,10 +98,14 @@ void ExerciseWindow::setTextZoom(int percent)
         return;
     m_zoom = percent;
     m_ui.applyZoom(this, percent);
+    // The layouts take the new sizes at once, so that the window fits what they need.
+    m_ui.surface->layout()->activate();
+    layout()->activate();
     fitToScreen();
 }
 
-// Grows the window to what its controls need, within the screen's available area.
+// The window's comfortable size at the current zoom, within the screen's available area: the
+// built-in size grown with the text, and at least what the wrapped texts need at that width.
 void ExerciseWindow::fitToScreen()
 {
     const QScreen *display = screen();
@@ -105,7 +117,17 @@ void ExerciseWindow::fitToScreen()
     const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
     const QSize room = area.size().shrunkBy(frame);
-    resize(size().expandedTo(minimumSizeHint()).boundedTo(room));
+
+    const QSize comfortable = builtInSize * m_zoom / 100;
+    const int width =
+        std::min(std::max(comfortable.width(), minimumSizeHint().width()), room.width());
+    const QLayout *rows = m_ui.surface->layout();
+    const int needed = menuBar()->sizeHint().height() + (rows->hasHeightForWidth()
+                                                             ? rows->totalHeightForWidth(width)
+                                                             : rows->totalMinimumSize().height());
+    resize(width, std::min(std::max({comfortable.height(), needed, minimumSizeHint().height()}),
+                           room.height()));
+
     QRect placed = frameGeometry();
     placed.moveRight(std::min(placed.right(), area.right()));
     placed.moveBottom(std::min(placed.bottom(), area.bottom()));
@@ -132,7 +154,7 @@ void ExerciseWindow::createHoverHints()
 void ExerciseWindow::Form_Load()
 {
     // A comfortable size that still fits a small or strongly scaled screen.
-    QSize size = minimumSizeHint().expandedTo(QSize(720, 580));
+    QSize size = minimumSizeHint().expandedTo(builtInSize);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         size = size.boundedTo(area.size()).expandedTo(minimumSizeHint());
