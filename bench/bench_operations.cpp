@@ -1,6 +1,7 @@
 // The learner's operations on the real windows (offscreen): Next on long answers, the
-// language switch, the reference grid fills and the four content fill routines. Every
-// round measures each case once, so the cases are compared side by side.
+// language switch, the reference grid fills, the four content fill routines and the
+// explanation of a wrong answer. Every round measures each case once, so the cases are
+// compared side by side.
 //   bench-operations [--rounds N]
 #include "RecordingNotifier.h"
 #include "Stats.h"
@@ -8,6 +9,7 @@
 #include "app/Program.h"
 #include "content/ExerciseContent.h"
 #include "exercise/ExerciseWindow.h"
+#include "exercise/MistakeExplanation.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QApplication>
@@ -128,6 +130,27 @@ int main(int argc, char *argv[])
                          },
                          {}});
     }
+
+    // The costliest explanation: an answer that only the last rule fits, so every other
+    // person's key, the other auxiliaries' keys and every other rule are tried first.
+    content::ExerciseContent asked;
+    asked.auxChoice = 1;
+    asked.person = 1;
+    asked.kulcsok();
+    const QString lastRuleOnly = asked.keys[1] + QStringLiteral("x");
+    if (explanation::explainMistake(1, 1, 1, lastRuleOnly).kind !=
+        explanation::Mistake::LeadingWords)
+        qFatal("the answer for the explanation is not one that only the last rule fits");
+    QString explanationLine;
+    cases.push_back({"explain wrong answer",
+                     [] {},
+                     [&] {
+                         const explanation::Mistake mistake =
+                             explanation::explainMistake(1, 1, 1, lastRuleOnly);
+                         explanationLine =
+                             explanation::describeMistake(mistake, 1, 1, i18n::English);
+                     },
+                     {}});
 
     for (int round = 0; round < rounds; ++round) {
         for (Case &c : cases) {

@@ -1,0 +1,47 @@
+#include "i18n/FeedbackTexts.h"
+
+namespace i18n {
+
+extern const char *const feedbackTextData[LanguageCount][FeedbackTextCount];
+
+namespace {
+
+// A count with its noun: the form for one, or the form for any other count. Languages
+// whose nouns do not change after a numeral store the same text twice.
+QString counted(int count, FeedbackText one, FeedbackText many, Language language)
+{
+    return feedbackText(count == 1 ? one : many, language).arg(count);
+}
+
+} // namespace
+
+QString feedbackText(FeedbackText text, Language language)
+{
+    if (language < Hungarian || language > Spanish)
+        language = English;
+    return QString::fromUtf8(feedbackTextData[language - 1][text]);
+}
+
+QString rightWordsText(int rightWords, Language language)
+{
+    if (rightWords <= 0)
+        return feedbackText(fbFirstWordWrong, language);
+    if (rightWords == 1)
+        return feedbackText(fbFirstWordRight, language);
+    return feedbackText(fbFirstWordsRight, language).arg(rightWords);
+}
+
+QString progressText(int current, int total, Language language)
+{
+    return feedbackText(fbProgress, language).arg(current).arg(total);
+}
+
+QString summaryText(int segments, int wrongAnswers, int solutionsShown, Language language)
+{
+    return feedbackText(fbSummary, language)
+        .arg(counted(segments, fbSegmentsOne, fbSegmentsMany, language),
+             counted(wrongAnswers, fbWrongAnswersOne, fbWrongAnswersMany, language),
+             counted(solutionsShown, fbSolutionsShownOne, fbSolutionsShownMany, language));
+}
+
+} // namespace i18n

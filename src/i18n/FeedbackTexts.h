@@ -1,0 +1,49 @@
+// Texts of the optional feedback: the explanations of wrong answers, the menu item that
+// turns them on, the progress line and the end summary, in Hungarian, English and Spanish.
+#pragma once
+
+#include "i18n/InterfaceTexts.h"
+
+#include <QString>
+
+namespace i18n {
+
+// Placeholders: %1, %2 and %3 are filled by the functions below or by the caller.
+enum FeedbackText
+{
+    fbOtherPerson,     // %1 the person whose form was typed, %2 the person asked for
+    fbOtherAuxiliary,  // %1 the auxiliary that was used, %2 the auxiliary asked for
+    fbPlainSegment,    // the segment copied unchanged
+    fbAccents,         // %1 the number of the first word with a wrong accent, from 1
+    fbWordOrder,       // the right words in another order
+    fbSpacing,         // the right letters, blanks elsewhere
+    fbCapitals,        // a difference of case only
+    fbFirstWordsRight, // %1 how many leading words are right, two or more
+    fbFirstWordRight,  // exactly the first word is right
+    fbFirstWordWrong,  // not even the first word is right
+    fbMenuCaption,     // the Options item that turns the explanations on
+    fbAccessibleName,  // the name of the feedback line for assistive technology
+    fbProgress,        // %1 the current segment, from 1; %2 the number of segments
+    fbSummary,         // %1 the segments, %2 the wrong answers, %3 the solutions shown
+    fbSegmentsOne,     // %1 a count of 1
+    fbSegmentsMany,    // %1 any other count
+    fbWrongAnswersOne,
+    fbWrongAnswersMany,
+    fbSolutionsShownOne,
+    fbSolutionsShownMany,
+    FeedbackTextCount
+};
+
+// The text as stored for `language` (1 Hungarian, 2 English, 3 Spanish); English otherwise.
+QString feedbackText(FeedbackText text, Language language);
+
+// "The first 2 words are right.", with the forms for one word and for none.
+QString rightWordsText(int rightWords, Language language);
+
+// "Segment 4 of 12": `current` counts from 1.
+QString progressText(int current, int total, Language language);
+
+// "Done: 12 segments, 3 wrong answers, 1 solution shown.", each count with its own noun form.
+QString summaryText(int segments, int wrongAnswers, int solutionsShown, Language language);
+
+} // namespace i18n
