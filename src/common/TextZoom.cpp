@@ -1,5 +1,6 @@
 #include "common/TextZoom.h"
 
+#include <QShortcut>
 #include <QVariant>
 #include <QWidget>
 
@@ -36,6 +37,21 @@ void applyTextZoom(QWidget *window, int percent)
         QFont font = base.value<QFont>();
         font.setPointSizeF(font.pointSizeF() * percent / 100.0);
         widget->setFont(font);
+    }
+}
+
+void addZoomKeys(QWidget *window, const std::function<void(int steps)> &zoomBy)
+{
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence::ZoomIn, 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+        {QKeySequence::ZoomOut, -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_0), 0},
+    };
+    for (const auto &[sequence, steps] : keys) {
+        auto *key = new QShortcut(sequence, window);
+        QObject::connect(key, &QShortcut::activated, window,
+                         [zoomBy, steps = steps] { zoomBy(steps); });
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/DefaultButton.h"
 #include "common/TextZoom.h"
+#include "common/WindowFit.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
 #include "i18n/AccessibleTexts.h"
@@ -34,8 +35,11 @@ ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, 
     m_ui.build(this);
     m_defaultButton = new DefaultButtonRouter(this);
     connectControls();
-    createZoomKeys();
+    ui::addZoomKeys(this, [this](int steps) {
+        setTextZoom(steps == 0 ? ui::MinZoom : ui::steppedZoom(m_zoom, steps));
+    });
     createHoverHints();
+    ui::keepOnScreenWhenShown(this);
     Form_Load();
 }
 
@@ -75,22 +79,6 @@ void ExerciseWindow::connectControls()
             [this] { menuBar()->setActiveAction(m_ui.mnuFile->menuAction()); });
 }
 
-void ExerciseWindow::createZoomKeys()
-{
-    const std::pair<QKeySequence, int> keys[] = {
-        {QKeySequence::ZoomIn, 1},
-        {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
-        {QKeySequence::ZoomOut, -1},
-        {QKeySequence(Qt::CTRL | Qt::Key_0), 0},
-    };
-    for (const auto &[sequence, steps] : keys) {
-        auto *key = new QShortcut(sequence, this);
-        connect(key, &QShortcut::activated, this, [this, steps = steps] {
-            setTextZoom(steps == 0 ? ui::MinZoom : ui::steppedZoom(m_zoom, steps));
-        });
-    }
-}
-
 void ExerciseWindow::setTextZoom(int percent)
 {
     percent = ui::steppedZoom(percent, 0);
@@ -108,32 +96,15 @@ void ExerciseWindow::setTextZoom(int percent)
 // built-in size grown with the text, and at least what the wrapped texts need at that width.
 void ExerciseWindow::fitToScreen()
 {
-    const QScreen *display = screen();
-    if (!display)
-        return;
-    const QRect area = display->availableGeometry();
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
-                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    const QSize room = area.size().shrunkBy(frame);
-
     const QSize comfortable = builtInSize * m_zoom / 100;
-    const int width =
-        std::min(std::max(comfortable.width(), minimumSizeHint().width()), room.width());
+    const int width = std::min(std::max(comfortable.width(), minimumSizeHint().width()),
+                               ui::roomOnScreen(this).width());
     const QLayout *rows = m_ui.surface->layout();
     const int needed = menuBar()->sizeHint().height() + (rows->hasHeightForWidth()
                                                              ? rows->totalHeightForWidth(width)
                                                              : rows->totalMinimumSize().height());
-    resize(width, std::min(std::max({comfortable.height(), needed, minimumSizeHint().height()}),
-                           room.height()));
-
-    QRect placed = frameGeometry();
-    placed.moveRight(std::min(placed.right(), area.right()));
-    placed.moveBottom(std::min(placed.bottom(), area.bottom()));
-    placed.moveLeft(std::max(placed.left(), area.left()));
-    placed.moveTop(std::max(placed.top(), area.top()));
-    move(placed.topLeft());
+    ui::fitToScreen(this,
+                    {width, std::max({comfortable.height(), needed, minimumSizeHint().height()})});
 }
 
 void ExerciseWindow::createHoverHints()

@@ -64,7 +64,6 @@ private:
     void describeAnswerBox();
     void dialog();
     void applyOnTop(bool onTop);
-    void createZoomKeys();
     void fitToScreen();
     void say(Notifier::Icon icon, const QString &text);
 

@@ -1,0 +1,92 @@
+#include "common/WindowFit.h"
+
+#include <QEvent>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+QMargins frameOf(const QWidget *window)
+{
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+// Waits, after each Show, for the first geometry that has a frame.
+class FrameWatch : public QObject
+{
+public:
+    explicit FrameWatch(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+            m_waiting = true;
+            check();
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            check();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void check()
+    {
+        if (!m_waiting || frameOf(m_window).isNull())
+            return;
+        m_waiting = false;
+        const QScreen *display = m_window->screen();
+        if (display && !display->availableGeometry().contains(m_window->frameGeometry()))
+            fitToScreen(m_window, m_window->size());
+    }
+
+    QWidget *m_window;
+    bool m_waiting = false;
+};
+
+} // namespace
+
+void keepOnScreenWhenShown(QWidget *window)
+{
+    new FrameWatch(window);
+}
+
+QSize roomOnScreen(const QWidget *window)
+{
+    const QScreen *display = window->screen();
+    return display ? display->availableGeometry().size().shrunkBy(frameOf(window))
+                   : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void fitToScreen(QWidget *window, QSize wanted)
+{
+    window->resize(wanted.boundedTo(roomOnScreen(window)));
+    const QScreen *display = window->screen();
+    if (!display)
+        return;
+    const QRect area = display->availableGeometry();
+    QRect placed = window->frameGeometry();
+    placed.moveRight(std::min(placed.right(), area.right()));
+    placed.moveBottom(std::min(placed.bottom(), area.bottom()));
+    placed.moveLeft(std::max(placed.left(), area.left()));
+    placed.moveTop(std::max(placed.top(), area.top()));
+    window->move(placed.topLeft());
+}
+
+} // namespace ui

@@ -1,0 +1,22 @@
+// Keeping a window on its screen.
+#pragma once
+
+#include <QSize>
+
+class QWidget;
+
+namespace ui {
+
+// What a window of `window`'s screen can take: the available area less the window's frame.
+QSize roomOnScreen(const QWidget *window);
+
+// Resizes `window` to `wanted`, at most roomOnScreen(), and moves it so that it lies, frame
+// included, within the available area of its screen.
+void fitToScreen(QWidget *window, QSize wanted);
+
+// Each time `window` is shown, fits it to its screen as soon as its frame is known: a window
+// manager adds the frame only after the window was placed, and a title bar can push a window
+// that just fitted past the bottom of a small screen.
+void keepOnScreenWhenShown(QWidget *window);
+
+} // namespace ui
