@@ -74,6 +74,20 @@ QSize roomOnScreen(const QWidget *window)
                    : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
+void centreOnScreen(QWidget *window, QSize wanted)
+{
+    const QScreen *display = window->screen();
+    wanted = wanted.expandedTo(window->minimumSizeHint());
+    if (!display) {
+        window->resize(wanted);
+        return;
+    }
+    const QRect area = display->availableGeometry();
+    window->resize(wanted.boundedTo(area.size()).expandedTo(window->minimumSizeHint()));
+    window->move(area.x() + area.width() / 2 - window->width() / 2,
+                 area.y() + area.height() / 2 - window->height() / 2);
+}
+
 void fitToScreen(QWidget *window, QSize wanted)
 {
     window->resize(wanted.boundedTo(roomOnScreen(window)));

@@ -10,6 +10,10 @@ namespace ui {
 // What a window of `window`'s screen can take: the available area less the window's frame.
 QSize roomOnScreen(const QWidget *window);
 
+// Gives `window` the size `wanted`, as far as the available area of its screen allows but
+// never below the window's minimum size hint, and centres it in that area.
+void centreOnScreen(QWidget *window, QSize wanted);
+
 // Resizes `window` to `wanted`, at most roomOnScreen(), and moves it so that it lies, frame
 // included, within the available area of its screen.
 void fitToScreen(QWidget *window, QSize wanted);

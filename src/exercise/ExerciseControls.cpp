@@ -6,16 +6,12 @@
 #include "common/Pictures.h"
 #include "common/TextZoom.h"
 #include "exercise/AnswerBox.h"
-#include "i18n/AccessibleTexts.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -106,6 +102,7 @@ void ExerciseControls::build(QMainWindow *window)
     createPassageRows(rows);
     createSegmentRow(rows);
     createGapRow(rows);
+    createFeedbackRow(rows);
     createButtonRow(rows);
     createLegendRow(rows);
     createHintLine();
@@ -216,6 +213,17 @@ void ExerciseControls::createGapRow(QBoxLayout *rows)
     rows->addLayout(row);
 }
 
+// Between rows 5 and 6: the feedback line, hidden until its option is chosen.
+void ExerciseControls::createFeedbackRow(QBoxLayout *rows)
+{
+    lblFeedback = makeLabel("lblFeedback", QString(), ui::font(Face::Arial, 9, true), surface);
+    lblFeedback->setWordWrap(true);
+    lblFeedback->setAlignment(Qt::AlignCenter);
+    ui::setColours(lblFeedback, Qt::white);
+    lblFeedback->hide();
+    rows->addWidget(lblFeedback);
+}
+
 // Row 6: the person pictogram and the three command buttons.
 void ExerciseControls::createButtonRow(QBoxLayout *rows)
 {
@@ -282,82 +290,6 @@ void ExerciseControls::setTabOrder()
                                              Command9, Solution, Text4, Combo1, Combo2};
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-void ExerciseControls::createMenus(QMainWindow *window)
-{
-    QMenuBar *bar = window->menuBar();
-    const auto addMenu = [](QMenu *menu, const char *name) {
-        menu->setObjectName(QLatin1String(name));
-        return menu;
-    };
-    const auto addAction = [](QAction *action, const char *name) {
-        action->setObjectName(QLatin1String(name));
-        return action;
-    };
-    mnuFile = addMenu(bar->addMenu(QStringLiteral("&File")), "mnuFile");
-    mnuExit = addAction(mnuFile->addAction(QStringLiteral("&Exit")), "mnuExit");
-
-    mnuOptions = addMenu(bar->addMenu(QStringLiteral("&Options")), "mnuOptions");
-    mnuDialog = addMenu(mnuOptions->addMenu(QStringLiteral("&Dialogue language")), "mnuDialog");
-    languages = new QActionGroup(window);
-    languages->setExclusive(true);
-    const QString builtIn[] = {QStringLiteral("&Magyar"), QStringLiteral("&English"),
-                               QStringLiteral("&Español")};
-    for (std::size_t index = 0; index < lang.size(); ++index) {
-        lang[index] = mnuDialog->addAction(builtIn[index]);
-        lang[index]->setObjectName(QStringLiteral("lang%1").arg(index));
-        lang[index]->setCheckable(true);
-        languages->addAction(lang[index]);
-    }
-    lang[1]->setChecked(true);
-    mnuOntop = addAction(mnuOptions->addAction(QStringLiteral("On&Top")), "mnuOntop");
-    mnuOntop->setCheckable(true);
-
-    mnuHelp = addMenu(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
-    mnuSegedigek = addAction(
-        mnuHelp->addAction(QStringLiteral("(Modal) &auxiliaries and word order")), "mnuSegedigek");
-    mnuhowto = addAction(mnuHelp->addAction(QStringLiteral("Ho&w to...")), "mnuhowto");
-}
-
-void ExerciseControls::retranslate(const i18n::InterfaceTexts &t)
-{
-    Start->setText(t[i18n::capStart]);
-    Nex->setText(t[i18n::capNext]);
-    Solution->setText(t[i18n::capSolution]);
-    Label2->setText(t[i18n::txtInstruction]);
-    mnuFile->setTitle(t[i18n::capFile]);
-    mnuExit->setText(t[i18n::capExit]);
-    mnuOptions->setTitle(t[i18n::capOptions]);
-    mnuHelp->setTitle(t[i18n::capHelp]);
-    mnuDialog->setTitle(t[i18n::capWorkLang]);
-    lang[0]->setText(t[i18n::capHungarian]);
-    lang[1]->setText(t[i18n::capEnglish]);
-    lang[2]->setText(t[i18n::capSpanish]);
-    mnuOntop->setText(t[i18n::capOnTop]);
-    mnuhowto->setText(t[i18n::capHowTo]);
-    mnuSegedigek->setText(t[i18n::capHelpTopic]);
-    Label4->setText(t[i18n::capAuxLabel]);
-    Label7->setText(t[i18n::capPersonLabel]);
-    updateAccessibleTexts(t);
-}
-
-void ExerciseControls::updateAccessibleTexts(const i18n::InterfaceTexts &t)
-{
-    // Buttons and labels are named by their captions, the lists by their headings.
-    Combo1->setAccessibleName(t[i18n::capAuxLabel]);
-    Combo1->setAccessibleDescription(t[i18n::hintAuxList]);
-    Combo2->setAccessibleName(t[i18n::capPersonLabel]);
-    Combo2->setAccessibleDescription(t[i18n::hintPersonList]);
-    // The lists' text fields are named as their lists.
-    Combo1->lineEdit()->setAccessibleName(t[i18n::capAuxLabel]);
-    Combo2->lineEdit()->setAccessibleName(t[i18n::capPersonLabel]);
-    const i18n::Language language = t.language;
-    Text4->setAccessibleName(i18n::accessibleText(i18n::accPassage, language));
-    Text2->setAccessibleName(i18n::accessibleText(i18n::accBefore, language));
-    Text1->setAccessibleName(i18n::accessibleText(i18n::accAnswer, language));
-    Text3->setAccessibleName(i18n::accessibleText(i18n::accAfter, language));
-    Label1->setAccessibleName(i18n::accessibleText(i18n::accHintLine, language));
 }
 
 bool ExerciseControls::hasPicture(int person)

@@ -63,6 +63,8 @@ public:
     QPushButton *Command9 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label1 = nullptr;
+    // The optional feedback line between the gapped sentence and the buttons.
+    QLabel *lblFeedback = nullptr;
     // The picture store for Image1: én, te, mi, ti.
     std::array<QLabel *, 4> pictureStore{};
 
@@ -73,6 +75,7 @@ public:
     QActionGroup *languages = nullptr;
     std::array<QAction *, 3> lang{};
     QAction *mnuOntop = nullptr;
+    QAction *mnuExplain = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuSegedigek = nullptr;
     QAction *mnuhowto = nullptr;
@@ -82,6 +85,7 @@ private:
     void createPassageRows(QBoxLayout *rows);
     void createSegmentRow(QBoxLayout *rows);
     void createGapRow(QBoxLayout *rows);
+    void createFeedbackRow(QBoxLayout *rows);
     void createButtonRow(QBoxLayout *rows);
     void createLegendRow(QBoxLayout *rows);
     void createHintLine();

@@ -43,6 +43,13 @@ bool ExerciseSession::advance()
     return true;
 }
 
+explanation::Mistake ExerciseSession::explain(const Verdict &verdict) const
+{
+    // The answer as the comparison saw it.
+    return explanation::explainMistake(m_content.auxChoice, m_content.person, m_content.segment,
+                                       answer::trimBlanks(verdict.answer));
+}
+
 QString ExerciseSession::sp(const QString &answerText, const QString &findText)
 {
     return answer::replaceRunsByBlank(answerText, findText);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "content/ExerciseContent.h"
+#include "exercise/MistakeExplanation.h"
 
 #include <QString>
 
@@ -59,6 +60,16 @@ public:
     // Steps to the next segment; false after the last one, which stays current.
     bool advance();
 
+    // What kind of mistake a wrong verdict's answer is.
+    explanation::Mistake explain(const Verdict &verdict) const;
+
+    // The counts of the exercise that runs or has just ended.
+    void resetCounts() { m_wrongAnswers = m_solutionsShown = 0; }
+    void countWrongAnswer() { ++m_wrongAnswers; }
+    void countSolutionShown() { ++m_solutionsShown; }
+    int wrongAnswers() const { return m_wrongAnswers; }
+    int solutionsShown() const { return m_solutionsShown; }
+
     // Every occurrence of `findText` replaced by one blank, again and again: with two
     // blanks, every run of blanks becomes one.
     static QString sp(const QString &answerText, const QString &findText);
@@ -68,6 +79,8 @@ public:
 
 private:
     content::ExerciseContent m_content;
+    int m_wrongAnswers = 0;
+    int m_solutionsShown = 0;
 };
 
 } // namespace exercise

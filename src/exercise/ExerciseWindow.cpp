@@ -5,13 +5,11 @@
 #include "common/WindowFit.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
-#include "i18n/AccessibleTexts.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -33,6 +31,8 @@ ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, 
     setObjectName(QStringLiteral("gyakorlat1"));
     setWindowTitle(QString(8, QLatin1Char(' ')));
     m_ui.build(this);
+    m_feedback =
+        std::make_unique<ExerciseFeedback>(m_ui.Text1, m_ui.lblFeedback, m_texts, m_session);
     m_defaultButton = new DefaultButtonRouter(this);
     connectControls();
     ui::addZoomKeys(this, [this](int steps) {
@@ -69,6 +69,10 @@ void ExerciseWindow::connectControls()
         connect(m_ui.lang[index], &QAction::triggered, this, [this, index] { lang_Click(index); });
     // The check mark is toggled by QAction itself; mnuOntop_Click triggers it.
     connect(m_ui.mnuOntop, &QAction::triggered, this, &ExerciseWindow::applyOnTop);
+    connect(m_ui.mnuExplain, &QAction::toggled, this, [this](bool on) {
+        m_feedback->setExplaining(on);
+        fitToScreen();
+    });
     connect(m_ui.mnuSegedigek, &QAction::triggered, this, &ExerciseWindow::mnuSegedigek_Click);
     connect(m_ui.mnuhowto, &QAction::triggered, this, &ExerciseWindow::mnuhowto_Click);
 
@@ -114,7 +118,8 @@ void ExerciseWindow::createHoverHints()
     m_hints->add(m_ui.Nex, i18n::hintNext);
     m_hints->add(m_ui.Solution, i18n::hintSolution);
     m_hints->add(m_ui.Command9, i18n::hintChar);
-    m_hints->add(m_ui.Text1, i18n::hintAnswer);
+    // The answer box's description is the feedback's.
+    m_hints->add(m_ui.Text1, i18n::hintAnswer, false);
     m_hints->add(m_ui.Label4, i18n::hintAuxList);
     m_hints->add(m_ui.Label7, i18n::hintPersonList);
     m_hints->add(m_ui.Label6, i18n::hintAux);
@@ -125,16 +130,7 @@ void ExerciseWindow::createHoverHints()
 void ExerciseWindow::Form_Load()
 {
     // A comfortable size that still fits a small or strongly scaled screen.
-    QSize size = minimumSizeHint().expandedTo(builtInSize);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        size = size.boundedTo(area.size()).expandedTo(minimumSizeHint());
-        resize(size);
-        move(area.x() + area.width() / 2 - width() / 2,
-             area.y() + area.height() / 2 - height() / 2);
-    } else {
-        resize(size);
-    }
+    ui::centreOnScreen(this, builtInSize);
     mnuOntop_Click();
 
     m_session.setPerson(0);
@@ -156,7 +152,7 @@ void ExerciseWindow::Form_Load()
     m_ui.Start->setFocus();
     m_ui.updateAccessibleTexts(m_texts);
     m_hints->updateDescriptions();
-    describeAnswerBox();
+    m_feedback->refresh();
 }
 
 void ExerciseWindow::fillLists()
@@ -189,7 +185,8 @@ void ExerciseWindow::Start_Click()
     showGap();
     m_ui.Text1->setFocus();
     m_ui.Start->setEnabled(false);
-    describeAnswerBox();
+    m_session.resetCounts();
+    m_feedback->running();
 }
 
 // The words around the gap of the current segment, and an empty answer box.
@@ -217,10 +214,14 @@ void ExerciseWindow::Nex_Click()
         m_notifier.beep();
         say(Notifier::Icon::Exclamation, m_texts[i18n::msgCapitals]);
     }
-    if (verdict.outcome == exercise::Verdict::Wrong)
+    if (verdict.outcome == exercise::Verdict::Wrong) {
         rejectAnswer();
-    else
+        m_session.countWrongAnswer();
+        if (m_feedback->isExplaining())
+            m_feedback->wrong(m_session.explain(verdict));
+    } else {
         acceptAnswer();
+    }
     m_ui.Text1->setFocus();
 }
 
@@ -242,7 +243,7 @@ void ExerciseWindow::acceptAnswer()
     }
     showGap();
     m_ui.Label3->setText(m_session.segmentText());
-    describeAnswerBox();
+    m_feedback->running();
 }
 
 void ExerciseWindow::endExercise()
@@ -257,33 +258,13 @@ void ExerciseWindow::endExercise()
     m_ui.Text3->clear();
     m_ui.Label3->clear();
     m_ui.Start->setFocus();
-    describeAnswerBox();
-}
-
-// Screen readers hear a change of the answer box's description: the new segment with the
-// words around the gap while an exercise runs, the end after the last one, and the hint.
-void ExerciseWindow::describeAnswerBox()
-{
-    const auto said = [this](i18n::AccessibleText text) {
-        return i18n::accessibleText(text, m_texts.language);
-    };
-    QStringList parts;
-    if (isRunning()) {
-        const content::Frame &frame = m_session.frame();
-        parts << said(i18n::accNewSegment).arg(m_session.segmentText());
-        if (!frame.before.isEmpty())
-            parts << said(i18n::accBefore) + QStringLiteral(": ") + frame.before;
-        parts << said(i18n::accAfter) + QStringLiteral(": ") + frame.after;
-    } else if (!m_ui.Nex->isEnabled()) {
-        parts << said(i18n::accFinished);
-    }
-    parts << m_texts[i18n::hintAnswer];
-    // Qt tells screen readers of the change.
-    m_ui.Text1->setAccessibleDescription(parts.join(QLatin1Char('\n')));
+    m_feedback->finished();
 }
 
 void ExerciseWindow::Solution_Click()
 {
+    if (isRunning())
+        m_session.countSolutionShown();
     say(Notifier::Icon::Information, m_texts[i18n::msgSolutionPrefix] + m_session.key());
     m_ui.Text1->setFocus();
 }
@@ -368,7 +349,7 @@ void ExerciseWindow::dialog()
     m_ui.retranslate(m_texts);
     setWindowTitle(m_texts[i18n::txtTitle]);
     m_hints->updateDescriptions();
-    describeAnswerBox();
+    m_feedback->refresh();
 }
 
 void ExerciseWindow::mnuOntop_Click()

@@ -4,6 +4,7 @@
 
 #include "common/Notifier.h"
 #include "exercise/ExerciseControls.h"
+#include "exercise/ExerciseFeedback.h"
 #include "exercise/ExerciseSession.h"
 #include "i18n/InterfaceTexts.h"
 
@@ -61,7 +62,6 @@ private:
     void endExercise();
     void showGap();
     void showAnswer(const QString &answerText);
-    void describeAnswerBox();
     void dialog();
     void applyOnTop(bool onTop);
     void fitToScreen();
@@ -71,6 +71,7 @@ private:
     Notifier &m_notifier;
     exercise::ExerciseSession m_session;
     ExerciseControls m_ui;
+    std::unique_ptr<ExerciseFeedback> m_feedback;
     DefaultButtonRouter *m_defaultButton = nullptr;
     HoverHints *m_hints = nullptr;
     std::unique_ptr<ReferenceWindow> m_reference;

@@ -15,14 +15,14 @@ HoverHints::HoverHints(QWidget *surface, QLabel *line, const i18n::InterfaceText
     surface->installEventFilter(this);
 }
 
-void HoverHints::add(QWidget *control, i18n::Slot hint)
+void HoverHints::add(QWidget *control, i18n::Slot hint, bool described)
 {
-    watch(control, {hint, QString()});
+    watch(control, {hint, QString(), described});
 }
 
 void HoverHints::addFixed(QWidget *control, const QString &hint)
 {
-    watch(control, {-1, hint});
+    watch(control, {-1, hint, true});
 }
 
 void HoverHints::watch(QWidget *control, const Hint &hint)
@@ -39,8 +39,10 @@ QString HoverHints::text(const Hint &hint) const
 
 void HoverHints::updateDescriptions()
 {
-    for (auto hint = m_hints.cbegin(); hint != m_hints.cend(); ++hint)
-        hint.key()->setAccessibleDescription(text(*hint));
+    for (auto hint = m_hints.cbegin(); hint != m_hints.cend(); ++hint) {
+        if (hint->described)
+            hint.key()->setAccessibleDescription(text(*hint));
+    }
 }
 
 void HoverHints::show(QWidget *control)

@@ -16,8 +16,9 @@ public:
     // `surface` holds the controls, `line` shows the hints of the current language of `texts`.
     HoverHints(QWidget *surface, QLabel *line, const i18n::InterfaceTexts &texts);
 
-    // Must be called once all controls of the surface exist.
-    void add(QWidget *control, i18n::Slot hint);
+    // Must be called once all controls of the surface exist. A control that is `described`
+    // has its hint as its accessible description.
+    void add(QWidget *control, i18n::Slot hint, bool described = true);
     // A hint that is the same in every language.
     void addFixed(QWidget *control, const QString &hint);
 
@@ -32,6 +33,7 @@ private:
     {
         int slot; // a Slot, or -1 for the fixed text
         QString fixed;
+        bool described;
     };
 
     void watch(QWidget *control, const Hint &hint);
