@@ -1,4 +1,5 @@
-// Keys in both windows: where Enter goes.
+// Keys and wheel in both windows: where Enter goes and what the wheel may not
+// do.
 #include "ExerciseDriver.h"
 
 #include "reference/ReferenceWindow.h"
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 class InputTest : public QObject, private ExerciseFixture {
   Q_OBJECT
@@ -21,6 +23,8 @@ private slots:
   void enterBelongsToTheMenuBarAndItsMenus();
   void enterPicksInAnOpenList_data();
   void enterPicksInAnOpenList();
+  void wheelLeavesAClosedListAlone_data();
+  void wheelLeavesAClosedListAlone();
 
 private:
   QWidget *activate(bool reference);
@@ -97,6 +101,50 @@ void InputTest::enterPicksInAnOpenList() {
   QCOMPARE(combo->currentIndex(), highlighted);
   QVERIFY(target->isVisible());
   QVERIFY(notifier->messages.isEmpty());
+}
+
+void InputTest::wheelLeavesAClosedListAlone_data() {
+  QTest::addColumn<bool>("reference");
+  QTest::addColumn<QString>("list");
+  QTest::addColumn<bool>("running");
+  QTest::addRow("Auxiliaries, idle") << false << "Combo1" << false;
+  QTest::addRow("Persons, idle") << false << "Combo2" << false;
+  QTest::addRow("Auxiliaries, running") << false << "Combo1" << true;
+  QTest::addRow("Persons, running") << false << "Combo2" << true;
+  QTest::addRow("reference auxiliaries") << true << "Combo1" << false;
+  QTest::addRow("base sentences") << true << "Combo2" << false;
+}
+
+// The wheel over a closed list neither changes the item nor raises a Click; the
+// arrow keys on the focused list still pick.
+void InputTest::wheelLeavesAClosedListAlone() {
+  QFETCH(bool, reference);
+  QFETCH(QString, list);
+  QFETCH(bool, running);
+  if (running)
+    driver->click("Start");
+  QWidget *target = activate(reference);
+  QVERIFY(target);
+  auto *combo = target->findChild<QComboBox *>(list);
+  combo->setCurrentIndex(1);
+  QSignalSpy clicks(combo, &QComboBox::activated);
+
+  const QPoint centre = combo->rect().center();
+  for (int notch : {-120, -120, 120, 120, 120}) {
+    QWheelEvent wheel(centre, combo->mapToGlobal(centre), QPoint(),
+                      QPoint(0, notch), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &wheel);
+  }
+  QCOMPARE(combo->currentIndex(), 1);
+  QCOMPARE(clicks.size(), 0);
+  QVERIFY(notifier->messages.isEmpty());
+
+  combo->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(target->windowHandle(), Qt::Key_Down);
+  QCOMPARE(combo->currentIndex(), 2);
+  QCOMPARE(clicks.size(), 1);
+  QCOMPARE(notifier->messages.size(), running ? 1 : 0);
 }
 
 QTEST_MAIN(InputTest)
