@@ -3,6 +3,7 @@
 #include "common/Colours.h"
 #include "common/DefaultButton.h"
 #include "common/EditableList.h"
+#include "common/FocusRing.h"
 #include "common/Fonts.h"
 #include "common/Pictures.h"
 #include "exercise/AnswerBox.h"
@@ -94,6 +95,7 @@ ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, 
     setWindowTitle(QString(8, QLatin1Char(' ')));
     createControls();
     createMenus();
+    ui::showFocusRing(this);
     Form_Load();
 }
 
