@@ -157,7 +157,8 @@ void DesktopTest::pickingAPersonMovesNothingElse()
 {
     const auto places = [this] {
         QList<QRect> rects;
-        for (QWidget *control : window->centralWidget()->findChildren<QWidget *>()) {
+        for (QWidget *control :
+             window->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             if (control->objectName() != QLatin1String("Image1"))
                 rects << control->geometry();
         }

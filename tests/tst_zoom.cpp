@@ -99,9 +99,8 @@ void ZoomTest::nothingIsCutAtAnyStep()
         window->setTextZoom(percent);
         QCOMPARE(window->textZoom(), percent);
         // Once the layout has settled.
-        QTRY_VERIFY2_WITH_TIMEOUT(cut().isEmpty(),
-                                  qPrintable(QStringLiteral("%1 %: %2").arg(percent).arg(cut())),
-                                  1000);
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            cut().isEmpty(), qPrintable(QStringLiteral("%1 %: %2").arg(percent).arg(cut())), 1000);
     }
 }
 

@@ -10,6 +10,8 @@ class QWidget;
 // Qt honours default buttons only in dialogs; this gives a main window the same:
 // Enter or Return anywhere in `window` clicks the focused push button, or else
 // the default button while it is enabled. With no such button the key does nothing.
+// While the menu bar, an open menu or an open drop-down list has the keyboard, Enter
+// is theirs.
 class DefaultButtonRouter : public QObject
 {
 public:
@@ -18,7 +20,6 @@ public:
 
     // nullptr: the window has no default button.
     void setDefaultButton(QPushButton *button);
-    QPushButton *defaultButton() const { return m_button; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -26,4 +27,5 @@ protected:
 private:
     QWidget *m_window;
     QPointer<QPushButton> m_button;
+    bool m_enterTakenByPopup = false;
 };

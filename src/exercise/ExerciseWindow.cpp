@@ -3,6 +3,7 @@
 #include "common/DefaultButton.h"
 #include "common/TextZoom.h"
 #include "common/WindowFit.h"
+#include "common/FocusRing.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
 #include "reference/ReferenceWindow.h"
@@ -40,6 +41,7 @@ ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, 
     });
     createHoverHints();
     ui::keepOnScreenWhenShown(this);
+    ui::showFocusRing(this);
     Form_Load();
 }
 

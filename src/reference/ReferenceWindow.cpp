@@ -3,6 +3,7 @@
 #include "common/Colours.h"
 #include "common/DefaultButton.h"
 #include "common/EditableList.h"
+#include "common/FocusRing.h"
 #include "common/Fonts.h"
 #include "i18n/InterfaceTexts.h"
 
@@ -62,6 +63,7 @@ ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *par
     setObjectName(QStringLiteral("help1"));
     createControls();
     placeControls();
+    ui::showFocusRing(this);
 
     setTabOrder(m_combo1, m_command1);
     setTabOrder(m_command1, m_combo2);
