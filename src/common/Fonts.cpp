@@ -11,25 +11,23 @@ namespace ui {
 // start-up; the names after the first are there for desktops without Liberation.
 QFont font(Face face, qreal pointSize, bool bold)
 {
+    struct Families
+    {
+        const char *first;
+        const char *second;
+        QFont::StyleHint hint;
+    };
+    // In the order of Face.
+    static constexpr Families families[] = {
+        {"Liberation Serif", "Times New Roman", QFont::Serif},
+        {"Liberation Sans", "Arial", QFont::SansSerif},
+        {"Liberation Sans", "DejaVu Sans", QFont::SansSerif},
+        {"Liberation Serif", "DejaVu Serif", QFont::Serif},
+    };
+    const Families &chosen = families[int(face)];
     QFont f;
-    switch (face) {
-    case Face::TimesNewRoman:
-        f.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman")});
-        f.setStyleHint(QFont::Serif);
-        break;
-    case Face::Arial:
-        f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-        f.setStyleHint(QFont::SansSerif);
-        break;
-    case Face::MsSansSerif:
-        f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-        f.setStyleHint(QFont::SansSerif);
-        break;
-    case Face::MsSerif:
-        f.setFamilies({QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-        f.setStyleHint(QFont::Serif);
-        break;
-    }
+    f.setFamilies({QLatin1String(chosen.first), QLatin1String(chosen.second)});
+    f.setStyleHint(chosen.hint);
     f.setPointSizeF(pointSize);
     f.setBold(bold);
     return f;

@@ -44,41 +44,30 @@ public:
     // `devicePixelRatio`.
     QPixmap personPicture(int person, qreal devicePixelRatio);
 
+    // The controls row by row, top to bottom, on the window's central surface.
     QWidget *surface = nullptr;
-    QLabel *Label4 = nullptr;
-    QComboBox *Combo1 = nullptr;
-    QLabel *Label7 = nullptr;
-    QComboBox *Combo2 = nullptr;
-    QLabel *Label2 = nullptr;
+    QLabel *Label4 = nullptr, *Label7 = nullptr; // headings of the lists
+    QComboBox *Combo1 = nullptr, *Combo2 = nullptr;
+    QLabel *Label2 = nullptr; // the reading instruction
     QTextEdit *Text4 = nullptr;
-    QLabel *Label6 = nullptr;
-    QLabel *Label3 = nullptr;
+    QLabel *Label6 = nullptr, *Label3 = nullptr; // the indicator and the segment
     CaretAtEndLineEdit *Text2 = nullptr;
     AnswerBox *Text1 = nullptr;
     QLineEdit *Text3 = nullptr;
-    QLabel *Image1 = nullptr;
-    QPushButton *Nex = nullptr;
-    QPushButton *Start = nullptr;
-    QPushButton *Solution = nullptr;
-    QPushButton *Command9 = nullptr;
-    QLabel *Label5 = nullptr;
-    QLabel *Label1 = nullptr;
     // The optional feedback line between the gapped sentence and the buttons.
     QLabel *lblFeedback = nullptr;
+    QLabel *Image1 = nullptr; // the person pictogram
+    QPushButton *Nex = nullptr, *Start = nullptr, *Solution = nullptr, *Command9 = nullptr;
+    QLabel *Label5 = nullptr, *Label1 = nullptr; // the legend and the hint line
     // The picture store for Image1: én, te, mi, ti.
     std::array<QLabel *, 4> pictureStore{};
 
-    QMenu *mnuFile = nullptr;
-    QAction *mnuExit = nullptr;
-    QMenu *mnuOptions = nullptr;
-    QMenu *mnuDialog = nullptr;
+    // The menus and their items.
+    QMenu *mnuFile = nullptr, *mnuOptions = nullptr, *mnuDialog = nullptr, *mnuHelp = nullptr;
+    QAction *mnuExit = nullptr, *mnuOntop = nullptr, *mnuExplain = nullptr;
+    QAction *mnuSegedigek = nullptr, *mnuhowto = nullptr;
     QActionGroup *languages = nullptr;
     std::array<QAction *, 3> lang{};
-    QAction *mnuOntop = nullptr;
-    QAction *mnuExplain = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuSegedigek = nullptr;
-    QAction *mnuhowto = nullptr;
 
 private:
     void createListsRow(QBoxLayout *rows);

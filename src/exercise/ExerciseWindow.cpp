@@ -1,9 +1,9 @@
 #include "exercise/ExerciseWindow.h"
 
 #include "common/DefaultButton.h"
+#include "common/FocusRing.h"
 #include "common/TextZoom.h"
 #include "common/WindowFit.h"
-#include "common/FocusRing.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
 #include "reference/ReferenceWindow.h"

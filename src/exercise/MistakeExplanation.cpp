@@ -51,22 +51,20 @@ bool isOfficeDayChoice(int auxChoice)
            officeDayChoices.end();
 }
 
-QString keyOf(int auxChoice, int person, int segment)
-{
-    content::ExerciseContent material;
-    material.auxChoice = auxChoice;
-    material.person = person;
-    material.kulcsok();
-    return material.keys[segment];
-}
-
-QString segmentOf(int auxChoice, int person, int segment)
+// The segments and keys of a selection.
+content::ExerciseContent materialOf(int auxChoice, int person)
 {
     content::ExerciseContent material;
     material.auxChoice = auxChoice;
     material.person = person;
     material.kerdes();
-    return material.segments[segment];
+    material.kulcsok();
+    return material;
+}
+
+QString keyOf(int auxChoice, int person, int segment)
+{
+    return materialOf(auxChoice, person).keys[segment];
 }
 
 QString withoutBlanks(QString text)
@@ -178,13 +176,14 @@ Mistake explainMistake(int auxChoice, int person, int segment, const QString &an
     if (auxChoice < 1 || auxChoice > 5 || content::personColumn(person) < 0 || segment < 0 ||
         segment >= content::SegmentCount)
         return {};
-    const QString key = keyOf(auxChoice, person, segment);
+    const content::ExerciseContent material = materialOf(auxChoice, person);
+    const QString &key = material.keys[segment];
     if (answer == key)
         return {};
     const Mistake otherForm = otherFormMistake(auxChoice, person, segment, answer);
     if (otherForm.kind != Mistake::None)
         return otherForm;
-    return shapeMistake(answer, key, segmentOf(auxChoice, person, segment));
+    return shapeMistake(answer, key, material.segments[segment]);
 }
 
 QString describeMistake(const Mistake &mistake, int auxChoice, int person, i18n::Language language)
