@@ -75,6 +75,12 @@ private slots:
 
 private:
     QWidget *activate(bool reference);
+    // The control `name` of the active exercise or reference window; nullptr if none.
+    template <typename T> T *controlIn(bool reference, const QString &name)
+    {
+        QWidget *target = activate(reference);
+        return target ? target->findChild<T *>(name) : nullptr;
+    }
 };
 
 // The exercise or the reference window, active and ready for keys; nullptr if it is not.
@@ -127,21 +133,21 @@ void InputTest::enterPicksInAnOpenList()
 {
     QFETCH(bool, reference);
     QFETCH(QString, list);
-    QWidget *target = activate(reference);
-    QVERIFY(target);
-    auto *combo = target->findChild<QComboBox *>(list);
+    auto *combo = controlIn<QComboBox>(reference, list);
+    QVERIFY(combo);
     combo->setFocus(Qt::TabFocusReason);
     QSignalSpy clicks(combo, &QComboBox::activated);
+    QWindow *keys = combo->window()->windowHandle();
 
-    QTest::keyClick(target->windowHandle(), Qt::Key_F4);
+    QTest::keyClick(keys, Qt::Key_F4);
     QTRY_VERIFY(combo->view()->isVisible());
-    QTest::keyClick(target->windowHandle(), Qt::Key_Down);
+    QTest::keyClick(keys, Qt::Key_Down);
     const int highlighted = combo->view()->currentIndex().row();
-    QTest::keyClick(target->windowHandle(), Qt::Key_Return);
+    QTest::keyClick(keys, Qt::Key_Return);
     QTRY_VERIFY(!combo->view()->isVisible());
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(combo->currentIndex(), highlighted);
-    QVERIFY(target->isVisible());
+    QVERIFY(combo->window()->isVisible());
     QVERIFY(notifier->messages.isEmpty());
 }
 
@@ -167,9 +173,8 @@ void InputTest::wheelLeavesAClosedListAlone()
     QFETCH(bool, running);
     if (running)
         driver->click("Start");
-    QWidget *target = activate(reference);
-    QVERIFY(target);
-    auto *combo = target->findChild<QComboBox *>(list);
+    auto *combo = controlIn<QComboBox>(reference, list);
+    QVERIFY(combo);
     combo->setCurrentIndex(1);
     QSignalSpy clicks(combo, &QComboBox::activated);
 
@@ -184,7 +189,7 @@ void InputTest::wheelLeavesAClosedListAlone()
     QVERIFY(notifier->messages.isEmpty());
 
     combo->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(target->windowHandle(), Qt::Key_Down);
+    QTest::keyClick(combo->window()->windowHandle(), Qt::Key_Down);
     QCOMPARE(combo->currentIndex(), 2);
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(notifier->messages.size(), running ? 1 : 0);
@@ -207,9 +212,9 @@ void InputTest::focusIsVisibleOnEveryControl()
 {
     QFETCH(bool, reference);
     QFETCH(QString, control);
-    QWidget *target = activate(reference);
-    QVERIFY(target);
-    auto *focusable = target->findChild<QWidget *>(control);
+    auto *focusable = controlIn<QWidget>(reference, control);
+    QVERIFY(focusable);
+    QWindow *keys = focusable->window()->windowHandle();
     // The control as it looks without focus anywhere in the window.
     QWidget *start = QApplication::focusWidget();
     start->clearFocus();
@@ -217,7 +222,7 @@ void InputTest::focusIsVisibleOnEveryControl()
     start->setFocus(Qt::OtherFocusReason);
     int tabs = 0;
     do
-        QTest::keyClick(target->windowHandle(), Qt::Key_Tab);
+        QTest::keyClick(keys, Qt::Key_Tab);
     while (!focusable->hasFocus() && ++tabs < 16);
     QVERIFY(focusable->hasFocus());
     const QImage focused = grabAround(focusable);

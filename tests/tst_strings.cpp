@@ -1,4 +1,5 @@
 // The interface string table: exact texts, complete fills, and the rules between slots.
+#include "LanguageRows.h"
 #include "i18n/InterfaceTexts.h"
 
 #include <QTest>
@@ -178,10 +179,7 @@ void StringsTest::laterFillReplacesEverySlot()
 
 void StringsTest::rulesBetweenSlots_data()
 {
-    QTest::addColumn<int>("language");
-    QTest::addRow("Hungarian") << 1;
-    QTest::addRow("English") << 2;
-    QTest::addRow("Spanish") << 3;
+    addLanguageRows();
 }
 
 void StringsTest::rulesBetweenSlots()
