@@ -5,6 +5,8 @@
 #include "common/EditableList.h"
 #include "common/Fonts.h"
 #include "i18n/InterfaceTexts.h"
+#include "reference/GridLook.h"
+#include "reference/VariantsGrid.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -33,8 +35,7 @@ int toPixelsY(int twips)
 
 QFont cellFont(int row, int column)
 {
-    return ui::font(ui::Face::TimesNewRoman, row == 0 ? HeaderPointSize : BodyPointSize,
-                    columnLooks[column].bold);
+    return ui::font(CellFace, row == 0 ? HeaderPointSize : BodyPointSize, columnLooks[column].bold);
 }
 
 // A grid cell. A plain box frame takes the text colour; the cell draws its border in its
@@ -76,7 +77,7 @@ ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *par
 
 void ReferenceWindow::createControls()
 {
-    const QFont listFont = ui::font(ui::Face::MsSansSerif, ListPointSize, true);
+    const QFont listFont = ui::font(ListFace, ListPointSize, true);
 
     m_combo2 = new QComboBox(this);
     m_combo2->setObjectName(QStringLiteral("Combo2"));
@@ -102,7 +103,7 @@ void ReferenceWindow::createControls()
 
     m_label2 = new QLabel(QStringLiteral("+"), this);
     m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setFont(ui::font(ui::Face::MsSansSerif, PlusPointSize, true));
+    m_label2->setFont(ui::font(PlusFace, PlusPointSize, true));
     m_label2->setAlignment(Qt::AlignCenter);
     QPalette plus = m_label2->palette();
     plus.setColor(QPalette::WindowText, PlusText);
@@ -110,7 +111,7 @@ void ReferenceWindow::createControls()
 
     m_label3 = new QLabel(this);
     m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setFont(ui::font(ui::Face::Arial, InstructionPointSize, true));
+    m_label3->setFont(ui::font(InstructionFace, InstructionPointSize, true));
     m_label3->setAlignment(Qt::AlignCenter);
     m_label3->setWordWrap(true);
     m_label3->setTextFormat(Qt::PlainText);

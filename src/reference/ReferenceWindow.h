@@ -28,9 +28,6 @@ public:
     // A grid cell, index 6 * row + column.
     QLabel *cell(int index) const { return m_label1[index]; }
 
-    // How much wider than its nominal size the grid is drawn so that every cell text fits.
-    qreal horizontalScale() const { return m_scale; }
-
 public slots:
     void Form_Load();
     void Combo1_Click();
