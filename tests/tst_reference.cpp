@@ -1,6 +1,7 @@
 // The reference window driven as a learner drives it: picks in its two lists, typing,
 // Enter, Close, and opening it again while it is open or after it was closed.
 #include "i18n/InterfaceTexts.h"
+#include "reference/GridLook.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QAbstractItemView>
@@ -9,6 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSignalSpy>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
@@ -25,6 +29,9 @@ QStringList texts(std::initializer_list<const char *> utf8)
         list << QString::fromUtf8(text);
     return list;
 }
+
+// The frame the window must leave room for: a title bar and borders.
+const QMargins Frame(4, 36, 4, 4);
 
 } // namespace
 
@@ -45,6 +52,12 @@ private slots:
     void typingSelectsNothingAndEnterCloses();
     void openingAgainAfterLanguageSwitch();
     void everyTextFits();
+    void zoomKeysAskForAStep_data();
+    void zoomKeysAskForAStep();
+    void zoomedTextFitsAFullHdScreen_data();
+    void zoomedTextFitsAFullHdScreen();
+    void fitsASmallScreen_data();
+    void fitsASmallScreen();
 
 private:
     void open();
@@ -57,6 +70,13 @@ private:
     bool rowShown(int row) const { return !m_window->cell(row * ColumnCount)->isHidden(); }
     QStringList grid() const;
     bool bodyEmptyAndShown() const;
+    void verifyShownCellsFit(int entry) const;
+    void verifyControlsFit() const;
+    void verifyEveryEntryFits();
+    QScrollArea *gridArea() const
+    {
+        return m_window->findChild<QScrollArea *>(QStringLiteral("gridArea"));
+    }
 
     // The window reads this table, as it reads the program's.
     void useLanguage(i18n::Language language)
@@ -347,25 +367,12 @@ void TestReference::openingAgainAfterLanguageSwitch()
 // its text in every language; the entries are picked with the arrow keys.
 void TestReference::everyTextFits()
 {
-    auto checkShownCells = [this](int entry) {
-        for (int index = 0; index < CellCount; ++index) {
-            const QLabel *cell = m_window->cell(index);
-            if (cell->isHidden())
-                continue;
-            int room = cell->contentsRect().width();
-            if (!(cell->alignment() & Qt::AlignHCenter))
-                room -= cell->indent();
-            QVERIFY2(cell->fontMetrics().horizontalAdvance(cell->text()) <= room,
-                     qPrintable(QStringLiteral("entry %1: \"%2\"").arg(entry).arg(cell->text())));
-            QVERIFY(cell->fontMetrics().height() <= cell->contentsRect().height());
-        }
-    };
     for (QComboBox *list : {m_sentenceList, m_auxList}) {
         QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
         for (int entry = 0; entry < list->count(); ++entry) {
             QTest::keyClick(list, Qt::Key_Down);
             QCOMPARE(list->currentIndex(), entry);
-            checkShownCells(entry);
+            verifyShownCellsFit(entry);
         }
     }
 
@@ -376,6 +383,159 @@ void TestReference::everyTextFits()
         const auto *line = m_window->findChild<QLabel *>(QStringLiteral("Label3"));
         QVERIFY(line->heightForWidth(line->width()) <= line->height());
     }
+}
+
+void TestReference::verifyShownCellsFit(int entry) const
+{
+    for (int index = 0; index < CellCount; ++index) {
+        const QLabel *cell = m_window->cell(index);
+        if (cell->isHidden())
+            continue;
+        int room = cell->contentsRect().width();
+        if (!(cell->alignment() & Qt::AlignHCenter))
+            room -= cell->indent();
+        QVERIFY2(cell->fontMetrics().horizontalAdvance(cell->text()) <= room,
+                 qPrintable(QStringLiteral("entry %1: \"%2\"").arg(entry).arg(cell->text())));
+        QVERIFY(cell->fontMetrics().height() <= cell->contentsRect().height());
+    }
+}
+
+// The lists' texts, Close, the plus sign and the instruction line fit their controls.
+void TestReference::verifyControlsFit() const
+{
+    for (const QComboBox *list : {m_sentenceList, m_auxList}) {
+        const QLineEdit *field = list->lineEdit();
+        // A text field keeps two pixels free on either side of its text.
+        const int room = field->contentsRect().width() - 4;
+        QVERIFY2(field->fontMetrics().horizontalAdvance(list->currentText()) <= room,
+                 qPrintable(list->currentText()));
+        QVERIFY(field->fontMetrics().height() <= field->height());
+    }
+    const auto *close = m_window->findChild<QPushButton *>(QStringLiteral("Command1"));
+    QVERIFY(close->sizeHint().width() <= close->width());
+    QVERIFY(close->sizeHint().height() <= close->height());
+    const auto *plus = m_window->findChild<QLabel *>(QStringLiteral("Label2"));
+    QVERIFY(plus->fontMetrics().tightBoundingRect(plus->text()).height() <= plus->height());
+    QVERIFY(plus->fontMetrics().horizontalAdvance(plus->text()) <= plus->width());
+    const auto *line = m_window->findChild<QLabel *>(QStringLiteral("Label3"));
+    QVERIFY(line->heightForWidth(line->width()) <= line->height());
+}
+
+// Each entry of each list picked by the arrow keys: the grid, and the other list's
+// placeholder, fit.
+void TestReference::verifyEveryEntryFits()
+{
+    for (QComboBox *list : {m_sentenceList, m_auxList}) {
+        QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
+        for (int entry = 0; entry < list->count(); ++entry) {
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->currentIndex(), entry);
+            verifyShownCellsFit(entry);
+            verifyControlsFit();
+        }
+    }
+}
+
+void TestReference::zoomKeysAskForAStep_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("step");
+    QTest::addRow("Ctrl+Plus") << int(Qt::Key_Plus) << 1;
+    QTest::addRow("Ctrl+Equal") << int(Qt::Key_Equal) << 1;
+    QTest::addRow("Ctrl+Minus") << int(Qt::Key_Minus) << -1;
+    QTest::addRow("Ctrl+0") << int(Qt::Key_0) << 0;
+}
+
+// The program-wide text size answers the zoom keys; the window only passes them on.
+void TestReference::zoomKeysAskForAStep()
+{
+    QFETCH(int, key);
+    QFETCH(int, step);
+    QSignalSpy asked(m_window.get(), &ReferenceWindow::zoomRequested);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(asked.count(), 1);
+    QCOMPARE(asked.first().first().toInt(), step);
+    QCOMPARE(m_window->textZoom(), 100);
+}
+
+void TestReference::zoomedTextFitsAFullHdScreen_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addRow("Hungarian") << int(i18n::Hungarian);
+    QTest::addRow("English") << int(i18n::English);
+    QTest::addRow("Spanish") << int(i18n::Spanish);
+}
+
+// At every text size up to 250 % the window, frame included, fits a 1920 x 1080 screen
+// without scrolling, every font and the grid grow, and no text is cut.
+void TestReference::zoomedTextFitsAFullHdScreen()
+{
+    QFETCH(int, language);
+    m_window->close();
+    useLanguage(i18n::Language(language));
+    open();
+    const QRect screen(0, 0, 1920, 1080);
+    QHash<QWidget *, qreal> points;
+    for (QWidget *control : m_window->findChildren<QWidget *>()) {
+        if (qobject_cast<QLabel *>(control) || qobject_cast<QComboBox *>(control) ||
+            qobject_cast<QLineEdit *>(control) || qobject_cast<QPushButton *>(control))
+            points[control] = control->font().pointSizeF();
+    }
+    for (int zoom = 100; zoom <= 250; zoom += 25) {
+        m_window->setTextZoom(zoom);
+        m_window->fitToArea(screen);
+        QVERIFY(screen.contains(QRect(QPoint(), m_window->size().grownBy(Frame))));
+        QScrollArea *area = gridArea();
+        QVERIFY(area->widget()->width() <= area->viewport()->width());
+        QVERIFY(area->widget()->height() <= area->viewport()->height());
+        for (auto at = points.cbegin(); at != points.cend(); ++at)
+            QCOMPARE(at.key()->font().pointSizeF(), at.value() * zoom / 100);
+        // The grid grows; the gaps between rows give way before the rows do.
+        QVERIFY(m_window->cell(ColC1)->width() >= columnWidth[ColC1] * zoom / 100 / TwipsPerPixel);
+        QVERIFY(m_window->cell(CellCount - 1)->height() >= CellHeight * zoom / 100 / TwipsPerPixel);
+        verifyEveryEntryFits();
+        if (QTest::currentTestFailed())
+            QFAIL(qPrintable(QStringLiteral("at %1 %").arg(zoom)));
+    }
+}
+
+void TestReference::fitsASmallScreen_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("100 %") << 100; // wider than 800 pixels where the Liberation fonts are missing
+    QTest::newRow("150 %") << 150;
+    QTest::newRow("250 %") << 250;
+}
+
+// A window bigger than its screen still fits it, frame included, with Close and the
+// sentences list in view; the grid scrolls so that every cell can be brought into view.
+void TestReference::fitsASmallScreen()
+{
+    QFETCH(int, zoom);
+    m_window->setTextZoom(zoom);
+    const QRect available = m_window->screen()->availableGeometry();
+    QVERIFY(available.contains(QRect(m_window->pos(), m_window->size().grownBy(Frame))));
+    for (const char *name : {"Command1", "Combo2"}) {
+        auto *control = m_window->findChild<QWidget *>(QString::fromLatin1(name));
+        QCOMPARE(control->visibleRegion().boundingRect(), control->rect());
+    }
+    QScrollArea *area = gridArea();
+    for (int index : {0, 5, CellCount - ColumnCount, CellCount - 1}) {
+        QLabel *cell = m_window->cell(index);
+        area->ensureWidgetVisible(cell, 0, 0);
+        const QRect inView(cell->mapTo(area->viewport(), QPoint()), cell->size());
+        QVERIFY(area->viewport()->rect().contains(inView));
+    }
+    // The auxiliaries list scrolls into view when it takes the focus.
+    m_sentenceList->setFocus();
+    QTest::keyClick(m_sentenceList, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_auxList);
+    QTRY_COMPARE(m_auxList->visibleRegion().boundingRect(), m_auxList->rect());
+    // Close and the instruction line keep their whole texts.
+    const auto *close = m_window->findChild<QPushButton *>(QStringLiteral("Command1"));
+    QVERIFY(close->sizeHint().width() <= close->width());
+    const auto *line = m_window->findChild<QLabel *>(QStringLiteral("Label3"));
+    QVERIFY(line->heightForWidth(line->width()) <= line->height());
 }
 
 QTEST_MAIN(TestReference)

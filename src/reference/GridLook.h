@@ -20,6 +20,11 @@ inline constexpr int columnWidth[ColumnCount] = { 1455, 1335, 1455, 1575, 1695, 
 // clang-format on
 constexpr int CellHeight = 375;
 
+// A cell's border and the space it keeps between border and text on an aligned side,
+// in pixels.
+constexpr int CellFrame = 1;
+constexpr int CellIndent = 2;
+
 constexpr int rowTop(int row)
 {
     return row == 0 ? 600 : row == 1 ? 1080 : 1920 + 480 * (row - 2);

@@ -3,66 +3,28 @@
 #include "common/Colours.h"
 #include "common/DefaultButton.h"
 #include "common/EditableList.h"
-#include "common/Fonts.h"
 #include "i18n/InterfaceTexts.h"
+#include "reference/GridCell.h"
 #include "reference/GridLook.h"
 #include "reference/VariantsGrid.h"
 
+#include <QApplication>
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-
-#include <algorithm>
+#include <QScrollArea>
+#include <QShortcut>
 
 using namespace reference;
-
-namespace {
-
-// Space a cell keeps between its border and its text on an aligned side.
-constexpr int CellIndent = 2;
-constexpr int CellFrame = 1;
-// Room a cell text needs beyond its own width: border, indents and a pixel of rounding.
-constexpr int CellMargin = 2 * CellFrame + 2 * CellIndent + 2;
-
-int toPixelsY(int twips)
-{
-    return twips / TwipsPerPixel;
-}
-
-QFont cellFont(int row, int column)
-{
-    return ui::font(CellFace, row == 0 ? HeaderPointSize : BodyPointSize, columnLooks[column].bold);
-}
-
-// A grid cell. A plain box frame takes the text colour; the cell draws its border in its
-// own colour instead, so that white text on purple or red still sits in a black box.
-class GridCell : public QLabel
-{
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        QLabel::paintEvent(event);
-        QPainter painter(this);
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-};
-
-} // namespace
 
 ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *parent)
     : QWidget(parent, Qt::Window), m_texts(texts)
 {
     setObjectName(QStringLiteral("help1"));
     createControls();
-    placeControls();
+    createCells();
+    createKeys();
+    fitToArea(availableArea());
 
     setTabOrder(m_combo1, m_command1);
     setTabOrder(m_command1, m_combo2);
@@ -73,19 +35,34 @@ ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *par
     connect(m_combo1, &QComboBox::activated, this, &ReferenceWindow::Combo1_Click);
     connect(m_combo2, &QComboBox::activated, this, &ReferenceWindow::Combo2_Click);
     connect(m_command1, &QPushButton::clicked, this, &ReferenceWindow::Command1_Click);
+    // Where the grid scrolls, the auxiliaries list comes into view when it takes the focus.
+    // (The scroll area's own ensureWidgetVisible would only bring the text cursor into view.)
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now != m_combo1 && !m_combo1->isAncestorOf(now))
+            return;
+        const QRect list = m_combo1->geometry();
+        m_scroll->ensureVisible(list.center().x(), list.center().y(), list.width() / 2 + 1,
+                                list.height() / 2 + 1);
+    });
 }
 
 void ReferenceWindow::createControls()
 {
-    const QFont listFont = ui::font(ListFace, ListPointSize, true);
-
     m_combo2 = new QComboBox(this);
     m_combo2->setObjectName(QStringLiteral("Combo2"));
 
     m_command1 = new QPushButton(this);
     m_command1->setObjectName(QStringLiteral("Command1"));
 
-    m_combo1 = new QComboBox(this);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("gridArea"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setBackgroundRole(QPalette::Window);
+    m_grid = new QWidget;
+    m_scroll->setWidget(m_grid);
+
+    m_combo1 = new QComboBox(m_grid);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     QPalette red = m_combo1->palette();
     for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
@@ -96,39 +73,37 @@ void ReferenceWindow::createControls()
 
     // Both lists take picks only from their entries: typed text adds, completes and
     // selects nothing, not even when it spells an entry and the field loses the focus.
-    for (QComboBox *list : {m_combo1, m_combo2}) {
+    for (QComboBox *list : {m_combo1, m_combo2})
         ui::makeEditableList(list);
-        list->setFont(listFont);
-    }
 
-    m_label2 = new QLabel(QStringLiteral("+"), this);
+    m_label2 = new QLabel(QStringLiteral("+"), m_grid);
     m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setFont(ui::font(PlusFace, PlusPointSize, true));
     m_label2->setAlignment(Qt::AlignCenter);
     QPalette plus = m_label2->palette();
     plus.setColor(QPalette::WindowText, PlusText);
     m_label2->setPalette(plus);
 
-    m_label3 = new QLabel(this);
+    m_label3 = new QLabel(m_grid);
     m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setFont(ui::font(InstructionFace, InstructionPointSize, true));
     m_label3->setAlignment(Qt::AlignCenter);
     m_label3->setWordWrap(true);
     m_label3->setTextFormat(Qt::PlainText);
     ui::setColours(m_label3, QColor(InstructionText), QColor(InstructionBack));
+}
 
+void ReferenceWindow::createCells()
+{
     for (int index = 0; index < CellCount; ++index) {
         const int row = index / ColumnCount;
         const int column = index % ColumnCount;
         const ColumnLook &look = columnLooks[column];
-        auto *label = new GridCell(this);
+        auto *label = new GridCell(m_grid);
         label->setObjectName(QStringLiteral("Label1_%1").arg(index));
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(CellFrame);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignCenter);
         label->setIndent(CellIndent);
-        label->setFont(cellFont(row, column));
         // WindowText is the border colour, Text the colour of the letters.
         ui::setColours(label, QColor(CellBorder),
                        QColor(row == 0 ? look.headerBack : look.bodyBack));
@@ -142,63 +117,21 @@ void ReferenceWindow::createControls()
     }
 }
 
-// The widest text a column can show, plus its margin, against the column's nominal width.
-qreal ReferenceWindow::fitScale() const
+// The zoom keys ask for a program-wide step.
+void ReferenceWindow::createKeys()
 {
-    std::array<int, ColumnCount> widest{};
-    auto measure = [&](int row, int column, const char *text) {
-        const int width =
-            QFontMetrics(cellFont(row, column)).horizontalAdvance(QString::fromUtf8(text));
-        widest[column] = std::max(widest[column], width);
-    };
-    for (int column = 0; column < ColumnCount; ++column) {
-        measure(0, column, columnHeaders[column]);
-        for (int sentence = 0; sentence < SentenceCount; ++sentence) {
-            measure(1, column, baseRows[sentence].cells[column]);
-            for (int auxiliary = 0; auxiliary < AuxiliaryCount; ++auxiliary)
-                measure(2, column, variantRow(sentence, auxiliary)[column]);
-        }
-    }
-    qreal scale = 1.0;
-    for (int column = 0; column < ColumnCount; ++column) {
-        const qreal nominal = qreal(columnWidth[column]) / TwipsPerPixel - 2 * CellFrame;
-        scale = std::max(scale, (widest[column] + CellMargin) / nominal);
-    }
-    return scale;
-}
-
-int ReferenceWindow::toPixelsX(int twips) const
-{
-    return qRound(twips * m_scale / TwipsPerPixel);
-}
-
-void ReferenceWindow::placeControls()
-{
-    m_scale = fitScale();
-    setFixedSize(toPixelsX(ClientWidth), toPixelsY(ClientHeight));
-
-    auto place = [this](QWidget *widget, const Rect &rect, int y, int height) {
-        const int left = toPixelsX(rect.x);
-        widget->setGeometry(left, y, toPixelsX(rect.x + rect.width) - left, height);
-    };
-
-    const int listHeight = m_combo2->sizeHint().height();
-    place(m_combo2, sentenceListRect, toPixelsY(sentenceListRect.y), listHeight);
-    place(m_command1, closeButtonRect, toPixelsY(closeButtonRect.y), listHeight);
-
-    const int bandTop = toPixelsY(BandTop);
-    const int bandHeight = toPixelsY(BandBottom) - bandTop;
-    const int auxHeight = std::min(m_combo1->sizeHint().height(), bandHeight);
-    place(m_combo1, auxListRect, bandTop + (bandHeight - auxHeight) / 2, auxHeight);
-    place(m_label2, plusRect, toPixelsY(plusRect.y), toPixelsY(plusRect.height));
-    place(m_label3, instructionRect, toPixelsY(instructionRect.y),
-          toPixelsY(ClientHeight) - toPixelsY(instructionRect.y));
-
-    for (int index = 0; index < CellCount; ++index) {
-        const int row = index / ColumnCount;
-        const int column = index % ColumnCount;
-        const Rect rect{columnLeft[column], rowTop(row), columnWidth[column], CellHeight};
-        place(m_label1[index], rect, toPixelsY(rect.y), toPixelsY(CellHeight));
+    const struct
+    {
+        QKeySequence keys;
+        int step;
+    } zoomKeys[] = {{QKeySequence::ZoomIn, 1},
+                    {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+                    {QKeySequence::ZoomOut, -1},
+                    {QKeySequence(Qt::CTRL | Qt::Key_0), 0}};
+    for (const auto &key : zoomKeys) {
+        auto *shortcut = new QShortcut(key.keys, this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, step = key.step] { emit zoomRequested(step); });
     }
 }
 
@@ -219,11 +152,6 @@ void ReferenceWindow::Form_Load()
 {
     const i18n::InterfaceTexts &texts = m_texts;
 
-    if (QScreen *display = screen()) {
-        const QRect area = display->geometry();
-        move(area.x() + area.width() / 2 - width() / 2,
-             area.y() + area.height() / 2 - height() / 2);
-    }
     setWindowTitle(i18n::titlePrefix + texts[i18n::txtTopic]);
     m_label3->setText(texts[i18n::hintReference]);
 
@@ -240,12 +168,17 @@ void ReferenceWindow::Form_Load()
     m_combo2->setEditText(texts[i18n::capBaseSentences]);
 
     m_command1->setText(texts[i18n::capClose]);
+
     // The placeholders name the lists for screen readers, in the language of this load.
     m_combo1->setAccessibleName(texts[i18n::capAuxiliaries]);
     m_combo2->setAccessibleName(texts[i18n::capBaseSentences]);
     for (QComboBox *list : {m_combo1, m_combo2})
         list->setAccessibleDescription(texts[i18n::hintReference]);
     resetGrid();
+
+    // Sized for the texts just set, then centred on the screen.
+    fitToArea(availableArea());
+    keepOnScreen(true);
 }
 
 void ReferenceWindow::Combo1_Click()
