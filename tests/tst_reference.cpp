@@ -5,6 +5,7 @@
 #include "reference/ReferenceWindow.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -30,6 +31,11 @@ QStringList texts(std::initializer_list<const char *> utf8)
     return list;
 }
 
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
 // The frame the window must leave room for: a title bar and borders.
 const QMargins Frame(4, 36, 4, 4);
 
@@ -52,6 +58,10 @@ private slots:
     void typingSelectsNothingAndEnterCloses();
     void openingAgainAfterLanguageSwitch();
     void everyTextFits();
+    void everyControlIsNamedInTheLoadLanguage_data();
+    void everyControlIsNamedInTheLoadLanguage();
+    void escapeCloses_data();
+    void escapeCloses();
     void zoomKeysAskForAStep_data();
     void zoomKeysAskForAStep();
     void zoomedTextFitsAFullHdScreen_data();
@@ -434,6 +444,86 @@ void TestReference::verifyEveryEntryFits()
             verifyControlsFit();
         }
     }
+}
+
+void TestReference::everyControlIsNamedInTheLoadLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("empty");
+    QTest::addColumn<QString>("close");
+    QTest::addRow("Hungarian") << int(i18n::Hungarian) << QStringLiteral("üres")
+                               << QStringLiteral("Bezár");
+    QTest::addRow("English") << int(i18n::English) << QStringLiteral("empty")
+                             << QStringLiteral("Close");
+    QTest::addRow("Spanish") << int(i18n::Spanish) << QStringLiteral("vacía")
+                             << QStringLiteral("Cerrar");
+}
+
+// What a screen reader finds: a window with its title, named controls, column headers, and
+// cells read out with their column, all in the language of the load.
+void TestReference::everyControlIsNamedInTheLoadLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, empty);
+    QFETCH(QString, close);
+    m_window->close();
+    useLanguage(i18n::Language(language));
+    open();
+    QCOMPARE(accessible(m_window.get())->role(), QAccessible::Window);
+    QCOMPARE(accessible(m_window.get())->text(QAccessible::Name), m_window->windowTitle());
+    for (QWidget *control : m_window->findChildren<QWidget *>()) {
+        if (control->isVisible() &&
+            (qobject_cast<QComboBox *>(control) || qobject_cast<QLabel *>(control) ||
+             qobject_cast<QPushButton *>(control) || qobject_cast<QScrollArea *>(control)))
+            QVERIFY2(!accessible(control)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
+    }
+    QCOMPARE(accessible(m_window->findChild<QPushButton *>(QStringLiteral("Command1")))
+                 ->text(QAccessible::Name),
+             close);
+    QCOMPARE(accessible(m_window->cell(ColB1))->role(), QAccessible::ColumnHeader);
+    QCOMPARE(accessible(m_window->cell(ColB1))->text(QAccessible::Name), QStringLiteral("B1"));
+    QCOMPARE(accessible(m_window->cell(6 + ColB))->text(QAccessible::Name),
+             QStringLiteral("B: ") + empty);
+
+    // A later language switch leaves the open window's names alone.
+    useLanguage(language == i18n::English ? i18n::Spanish : i18n::English);
+    pick(m_sentenceList, 0);
+    const QStringList names = {QStringLiteral("A: Kati"),      QStringLiteral("B1: ") + empty,
+                               QStringLiteral("B: haza"),      QStringLiteral("C: megy."),
+                               QStringLiteral("C1: ") + empty, QStringLiteral("D: ") + empty};
+    for (int column = 0; column < ColumnCount; ++column)
+        QCOMPARE(accessible(m_window->cell(6 + column))->text(QAccessible::Name), names[column]);
+}
+
+void TestReference::escapeCloses_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("popup");
+    QTest::addRow("auxiliaries list") << QStringLiteral("Combo1") << false;
+    QTest::addRow("sentences list") << QStringLiteral("Combo2") << false;
+    QTest::addRow("Close") << QStringLiteral("Command1") << false;
+    QTest::addRow("open popup") << QStringLiteral("Combo2") << true;
+}
+
+// Esc closes the window as Close does; in an open list it first closes only the list.
+void TestReference::escapeCloses()
+{
+    QFETCH(QString, focus);
+    QFETCH(bool, popup);
+    auto *widget = m_window->findChild<QWidget *>(focus);
+    widget->setFocus();
+    QTRY_VERIFY(widget->hasFocus());
+    if (popup) {
+        auto *list = qobject_cast<QComboBox *>(widget);
+        list->showPopup();
+        QVERIFY(QTest::qWaitForWindowExposed(list->view()->window()));
+        QTest::keyClick(list->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!list->view()->window()->isVisible());
+        QVERIFY(m_window->isVisible());
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!m_window->isVisible());
 }
 
 void TestReference::zoomKeysAskForAStep_data()

@@ -1,4 +1,4 @@
-// A cell of the variants grid.
+// A cell of the variants grid, and what assistive technology is told about the window.
 #pragma once
 
 #include <QLabel>
@@ -12,10 +12,20 @@ class GridCell : public QLabel
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    GridCell(bool header, QWidget *parent);
+
+    // A cell of the header row, which names its column.
+    bool isHeader() const { return m_header; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_header;
 };
+
+// Lets screen readers see the reference window as a window (a plain widget is a mere
+// filler to them) and the header cells as column headers. Safe to call more than once.
+void installAccessibility();
 
 } // namespace reference

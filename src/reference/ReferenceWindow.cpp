@@ -6,10 +6,12 @@
 #include "i18n/InterfaceTexts.h"
 #include "reference/GridCell.h"
 #include "reference/GridLook.h"
+#include "reference/ReferenceTexts.h"
 #include "reference/VariantsGrid.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -17,10 +19,29 @@
 
 using namespace reference;
 
+namespace {
+
+// A caption as a screen reader should say it: "&&" is an ampersand, any other '&' only
+// marks an access key or stands where it marks nothing ("&Close&").
+QString withoutAccessKeys(const QString &caption)
+{
+    QString name;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] != u'&')
+            name += caption[i];
+        else if (i + 1 < caption.size() && caption[i + 1] == u'&')
+            name += caption[++i];
+    }
+    return name;
+}
+
+} // namespace
+
 ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *parent)
     : QWidget(parent, Qt::Window), m_texts(texts)
 {
     setObjectName(QStringLiteral("help1"));
+    installAccessibility();
     createControls();
     createCells();
     createKeys();
@@ -97,7 +118,7 @@ void ReferenceWindow::createCells()
         const int row = index / ColumnCount;
         const int column = index % ColumnCount;
         const ColumnLook &look = columnLooks[column];
-        auto *label = new GridCell(m_grid);
+        auto *label = new GridCell(row == 0, m_grid);
         label->setObjectName(QStringLiteral("Label1_%1").arg(index));
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(CellFrame);
@@ -111,8 +132,10 @@ void ReferenceWindow::createCells()
         palette.setColor(QPalette::Text, row == 0 ? look.headerText : look.bodyText);
         label->setPalette(palette);
         label->setForegroundRole(QPalette::Text);
-        if (row == 0)
+        if (row == 0) {
             label->setText(QString::fromUtf8(columnHeaders[column]));
+            label->setAccessibleName(label->text());
+        }
         m_label1[index] = label;
     }
 }
@@ -133,6 +156,16 @@ void ReferenceWindow::createKeys()
         connect(shortcut, &QShortcut::activated, this,
                 [this, step = key.step] { emit zoomRequested(step); });
     }
+}
+
+// Esc closes the window as Close does, as it would a dialog. It comes here only when no
+// control takes it, so Esc in an open list closes just the list.
+void ReferenceWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel))
+        Command1_Click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void ReferenceWindow::showReference()
@@ -169,11 +202,14 @@ void ReferenceWindow::Form_Load()
 
     m_command1->setText(texts[i18n::capClose]);
 
-    // The placeholders name the lists for screen readers, in the language of this load.
+    // Screen readers hear the names in the language of this load.
+    m_loadLanguage = texts.language;
     m_combo1->setAccessibleName(texts[i18n::capAuxiliaries]);
     m_combo2->setAccessibleName(texts[i18n::capBaseSentences]);
     for (QComboBox *list : {m_combo1, m_combo2})
         list->setAccessibleDescription(texts[i18n::hintReference]);
+    m_command1->setAccessibleName(withoutAccessKeys(texts[i18n::capClose]));
+    m_scroll->setAccessibleName(referenceText(refGrid, m_loadLanguage));
     resetGrid();
 
     // Sized for the texts just set, then centred on the screen.
@@ -232,14 +268,26 @@ void ReferenceWindow::mondat()
 
 void ReferenceWindow::writeRow(int row, const RowTexts &texts)
 {
-    for (int column = 0; column < ColumnCount; ++column)
+    for (int column = 0; column < ColumnCount; ++column) {
         cell(row * ColumnCount + column)->setText(QString::fromUtf8(texts[column]));
+        nameCell(row * ColumnCount + column);
+    }
 }
 
 void ReferenceWindow::setRowVisible(int row, bool visible)
 {
     for (int column = 0; column < ColumnCount; ++column)
         cell(row * ColumnCount + column)->setVisible(visible);
+}
+
+// A body cell is read out with its column: "B: haza", or "B: empty".
+void ReferenceWindow::nameCell(int index)
+{
+    const QLabel *header = cell(index % ColumnCount);
+    QLabel *label = cell(index);
+    const QString text =
+        label->text().isEmpty() ? referenceText(refEmptyCell, m_loadLanguage) : label->text();
+    label->setAccessibleName(header->text() + QStringLiteral(": ") + text);
 }
 
 // The grid as a freshly loaded window shows it: header row, empty centred body cells.
@@ -250,5 +298,6 @@ void ReferenceWindow::resetGrid()
         label->clear();
         label->setAlignment(Qt::AlignCenter);
         label->setVisible(true);
+        nameCell(index);
     }
 }

@@ -63,12 +63,16 @@ public slots:
     // By auxiliary: the auxiliary picked in Combo1 on all nine base sentences.
     void mondat();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createControls();
     void createCells();
     void createKeys();
     void writeRow(int row, const reference::RowTexts &texts);
     void setRowVisible(int row, bool visible);
+    void nameCell(int index);
     void resetGrid();
 
     // Layout, in ReferenceLayout.cpp.
@@ -95,6 +99,7 @@ private:
     QWidget *m_grid = nullptr;
     DefaultButtonRouter *m_router = nullptr;
     const i18n::InterfaceTexts &m_texts;
+    i18n::Language m_loadLanguage = i18n::English; // of the accessible names
     int m_zoom = MinTextZoom;
     qreal m_scale = 1.0;
 };
