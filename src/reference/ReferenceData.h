@@ -1,6 +1,6 @@
 // The sentence material of the reference window's variants grid and the entries of its
 // two lists. Data only: the texts are in ReferenceData.cpp, the logic that reads them in
-// VariantsGrid.cpp and ReferenceWindow.cpp.
+// VariantsGrid.cpp and the window's own files.
 #pragma once
 
 #include <QtCore/qnamespace.h>
