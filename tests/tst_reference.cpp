@@ -1,14 +1,19 @@
 // The reference window driven as a learner drives it: picks in its two lists, typing,
 // Enter, Close, and opening it again while it is open or after it was closed.
 #include "i18n/InterfaceTexts.h"
+#include "reference/GridLook.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSignalSpy>
 #include <QStyleOptionComboBox>
 #include <QTest>
 
@@ -25,6 +30,14 @@ QStringList texts(std::initializer_list<const char *> utf8)
         list << QString::fromUtf8(text);
     return list;
 }
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// The frame the window must leave room for: a title bar and borders.
+const QMargins Frame(4, 36, 4, 4);
 
 } // namespace
 
@@ -45,6 +58,16 @@ private slots:
     void typingSelectsNothingAndEnterCloses();
     void openingAgainAfterLanguageSwitch();
     void everyTextFits();
+    void everyControlIsNamedInTheLoadLanguage_data();
+    void everyControlIsNamedInTheLoadLanguage();
+    void escapeCloses_data();
+    void escapeCloses();
+    void zoomKeysAskForAStep_data();
+    void zoomKeysAskForAStep();
+    void zoomedTextFitsAFullHdScreen_data();
+    void zoomedTextFitsAFullHdScreen();
+    void fitsASmallScreen_data();
+    void fitsASmallScreen();
 
 private:
     void open();
@@ -57,6 +80,13 @@ private:
     bool rowShown(int row) const { return !m_window->cell(row * ColumnCount)->isHidden(); }
     QStringList grid() const;
     bool bodyEmptyAndShown() const;
+    void verifyShownCellsFit(int entry) const;
+    void verifyControlsFit() const;
+    void verifyEveryEntryFits();
+    QScrollArea *gridArea() const
+    {
+        return m_window->findChild<QScrollArea *>(QStringLiteral("gridArea"));
+    }
 
     // The window reads this table, as it reads the program's.
     void useLanguage(i18n::Language language)
@@ -347,25 +377,12 @@ void TestReference::openingAgainAfterLanguageSwitch()
 // its text in every language; the entries are picked with the arrow keys.
 void TestReference::everyTextFits()
 {
-    auto checkShownCells = [this](int entry) {
-        for (int index = 0; index < CellCount; ++index) {
-            const QLabel *cell = m_window->cell(index);
-            if (cell->isHidden())
-                continue;
-            int room = cell->contentsRect().width();
-            if (!(cell->alignment() & Qt::AlignHCenter))
-                room -= cell->indent();
-            QVERIFY2(cell->fontMetrics().horizontalAdvance(cell->text()) <= room,
-                     qPrintable(QStringLiteral("entry %1: \"%2\"").arg(entry).arg(cell->text())));
-            QVERIFY(cell->fontMetrics().height() <= cell->contentsRect().height());
-        }
-    };
     for (QComboBox *list : {m_sentenceList, m_auxList}) {
         QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
         for (int entry = 0; entry < list->count(); ++entry) {
             QTest::keyClick(list, Qt::Key_Down);
             QCOMPARE(list->currentIndex(), entry);
-            checkShownCells(entry);
+            verifyShownCellsFit(entry);
         }
     }
 
@@ -376,6 +393,239 @@ void TestReference::everyTextFits()
         const auto *line = m_window->findChild<QLabel *>(QStringLiteral("Label3"));
         QVERIFY(line->heightForWidth(line->width()) <= line->height());
     }
+}
+
+void TestReference::verifyShownCellsFit(int entry) const
+{
+    for (int index = 0; index < CellCount; ++index) {
+        const QLabel *cell = m_window->cell(index);
+        if (cell->isHidden())
+            continue;
+        int room = cell->contentsRect().width();
+        if (!(cell->alignment() & Qt::AlignHCenter))
+            room -= cell->indent();
+        QVERIFY2(cell->fontMetrics().horizontalAdvance(cell->text()) <= room,
+                 qPrintable(QStringLiteral("entry %1: \"%2\"").arg(entry).arg(cell->text())));
+        QVERIFY(cell->fontMetrics().height() <= cell->contentsRect().height());
+    }
+}
+
+// The lists' texts, Close, the plus sign and the instruction line fit their controls.
+void TestReference::verifyControlsFit() const
+{
+    for (const QComboBox *list : {m_sentenceList, m_auxList}) {
+        const QLineEdit *field = list->lineEdit();
+        // A text field keeps two pixels free on either side of its text.
+        const int room = field->contentsRect().width() - 4;
+        QVERIFY2(field->fontMetrics().horizontalAdvance(list->currentText()) <= room,
+                 qPrintable(list->currentText()));
+        QVERIFY(field->fontMetrics().height() <= field->height());
+    }
+    const auto *close = m_window->findChild<QPushButton *>(QStringLiteral("Command1"));
+    QVERIFY(close->sizeHint().width() <= close->width());
+    QVERIFY(close->sizeHint().height() <= close->height());
+    const auto *plus = m_window->findChild<QLabel *>(QStringLiteral("Label2"));
+    QVERIFY(plus->fontMetrics().tightBoundingRect(plus->text()).height() <= plus->height());
+    QVERIFY(plus->fontMetrics().horizontalAdvance(plus->text()) <= plus->width());
+    const auto *line = m_window->findChild<QLabel *>(QStringLiteral("Label3"));
+    QVERIFY(line->heightForWidth(line->width()) <= line->height());
+}
+
+// Each entry of each list picked by the arrow keys: the grid, and the other list's
+// placeholder, fit.
+void TestReference::verifyEveryEntryFits()
+{
+    for (QComboBox *list : {m_sentenceList, m_auxList}) {
+        QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
+        for (int entry = 0; entry < list->count(); ++entry) {
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->currentIndex(), entry);
+            verifyShownCellsFit(entry);
+            verifyControlsFit();
+        }
+    }
+}
+
+void TestReference::everyControlIsNamedInTheLoadLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("empty");
+    QTest::addColumn<QString>("close");
+    QTest::addRow("Hungarian") << int(i18n::Hungarian) << QStringLiteral("üres")
+                               << QStringLiteral("Bezár");
+    QTest::addRow("English") << int(i18n::English) << QStringLiteral("empty")
+                             << QStringLiteral("Close");
+    QTest::addRow("Spanish") << int(i18n::Spanish) << QStringLiteral("vacía")
+                             << QStringLiteral("Cerrar");
+}
+
+// What a screen reader finds: a window with its title, named controls, column headers, and
+// cells read out with their column, all in the language of the load.
+void TestReference::everyControlIsNamedInTheLoadLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QString, empty);
+    QFETCH(QString, close);
+    m_window->close();
+    useLanguage(i18n::Language(language));
+    open();
+    QCOMPARE(accessible(m_window.get())->role(), QAccessible::Window);
+    QCOMPARE(accessible(m_window.get())->text(QAccessible::Name), m_window->windowTitle());
+    for (QWidget *control : m_window->findChildren<QWidget *>()) {
+        if (control->isVisible() &&
+            (qobject_cast<QComboBox *>(control) || qobject_cast<QLabel *>(control) ||
+             qobject_cast<QPushButton *>(control) || qobject_cast<QScrollArea *>(control)))
+            QVERIFY2(!accessible(control)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
+    }
+    QCOMPARE(accessible(m_window->findChild<QPushButton *>(QStringLiteral("Command1")))
+                 ->text(QAccessible::Name),
+             close);
+    QCOMPARE(accessible(m_window->cell(ColB1))->role(), QAccessible::ColumnHeader);
+    QCOMPARE(accessible(m_window->cell(ColB1))->text(QAccessible::Name), QStringLiteral("B1"));
+    QCOMPARE(accessible(m_window->cell(6 + ColB))->text(QAccessible::Name),
+             QStringLiteral("B: ") + empty);
+
+    // A later language switch leaves the open window's names alone.
+    useLanguage(language == i18n::English ? i18n::Spanish : i18n::English);
+    pick(m_sentenceList, 0);
+    const QStringList names = {QStringLiteral("A: Kati"),      QStringLiteral("B1: ") + empty,
+                               QStringLiteral("B: haza"),      QStringLiteral("C: megy."),
+                               QStringLiteral("C1: ") + empty, QStringLiteral("D: ") + empty};
+    for (int column = 0; column < ColumnCount; ++column)
+        QCOMPARE(accessible(m_window->cell(6 + column))->text(QAccessible::Name), names[column]);
+}
+
+void TestReference::escapeCloses_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<bool>("popup");
+    QTest::addRow("auxiliaries list") << QStringLiteral("Combo1") << false;
+    QTest::addRow("sentences list") << QStringLiteral("Combo2") << false;
+    QTest::addRow("Close") << QStringLiteral("Command1") << false;
+    QTest::addRow("open popup") << QStringLiteral("Combo2") << true;
+}
+
+// Esc closes the window as Close does; in an open list it first closes only the list.
+void TestReference::escapeCloses()
+{
+    QFETCH(QString, focus);
+    QFETCH(bool, popup);
+    auto *widget = m_window->findChild<QWidget *>(focus);
+    widget->setFocus();
+    QTRY_VERIFY(widget->hasFocus());
+    if (popup) {
+        auto *list = qobject_cast<QComboBox *>(widget);
+        list->showPopup();
+        QVERIFY(QTest::qWaitForWindowExposed(list->view()->window()));
+        QTest::keyClick(list->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!list->view()->window()->isVisible());
+        QVERIFY(m_window->isVisible());
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(!m_window->isVisible());
+}
+
+void TestReference::zoomKeysAskForAStep_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("step");
+    QTest::addRow("Ctrl+Plus") << int(Qt::Key_Plus) << 1;
+    QTest::addRow("Ctrl+Equal") << int(Qt::Key_Equal) << 1;
+    QTest::addRow("Ctrl+Minus") << int(Qt::Key_Minus) << -1;
+    QTest::addRow("Ctrl+0") << int(Qt::Key_0) << 0;
+}
+
+// The program-wide text size answers the zoom keys; the window only passes them on.
+void TestReference::zoomKeysAskForAStep()
+{
+    QFETCH(int, key);
+    QFETCH(int, step);
+    QSignalSpy asked(m_window.get(), &ReferenceWindow::zoomRequested);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
+    QCOMPARE(asked.count(), 1);
+    QCOMPARE(asked.first().first().toInt(), step);
+    QCOMPARE(m_window->textZoom(), 100);
+}
+
+void TestReference::zoomedTextFitsAFullHdScreen_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addRow("Hungarian") << int(i18n::Hungarian);
+    QTest::addRow("English") << int(i18n::English);
+    QTest::addRow("Spanish") << int(i18n::Spanish);
+}
+
+// At every text size up to 250 % the window, frame included, fits a 1920 x 1080 screen
+// without scrolling, every font and the grid grow, and no text is cut.
+void TestReference::zoomedTextFitsAFullHdScreen()
+{
+    QFETCH(int, language);
+    m_window->close();
+    useLanguage(i18n::Language(language));
+    open();
+    const QRect screen(0, 0, 1920, 1080);
+    QHash<QWidget *, qreal> points;
+    for (QWidget *control : m_window->findChildren<QWidget *>()) {
+        if (qobject_cast<QLabel *>(control) || qobject_cast<QComboBox *>(control) ||
+            qobject_cast<QLineEdit *>(control) || qobject_cast<QPushButton *>(control))
+            points[control] = control->font().pointSizeF();
+    }
+    for (int zoom = 100; zoom <= 250; zoom += 25) {
+        m_window->setTextZoom(zoom);
+        m_window->fitToArea(screen);
+        QVERIFY(screen.contains(QRect(QPoint(), m_window->size().grownBy(Frame))));
+        QScrollArea *area = gridArea();
+        QVERIFY(area->widget()->width() <= area->viewport()->width());
+        QVERIFY(area->widget()->height() <= area->viewport()->height());
+        for (auto at = points.cbegin(); at != points.cend(); ++at)
+            QCOMPARE(at.key()->font().pointSizeF(), at.value() * zoom / 100);
+        // The grid grows; the gaps between rows give way before the rows do.
+        QVERIFY(m_window->cell(ColC1)->width() >= columnWidth[ColC1] * zoom / 100 / TwipsPerPixel);
+        QVERIFY(m_window->cell(CellCount - 1)->height() >= CellHeight * zoom / 100 / TwipsPerPixel);
+        verifyEveryEntryFits();
+        if (QTest::currentTestFailed())
+            QFAIL(qPrintable(QStringLiteral("at %1 %").arg(zoom)));
+    }
+}
+
+void TestReference::fitsASmallScreen_data()
+{
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("100 %") << 100; // wider than 800 pixels where the Liberation fonts are missing
+    QTest::newRow("150 %") << 150;
+    QTest::newRow("250 %") << 250;
+}
+
+// A window bigger than its screen still fits it, frame included, with Close and the
+// sentences list in view; the grid scrolls so that every cell can be brought into view.
+void TestReference::fitsASmallScreen()
+{
+    QFETCH(int, zoom);
+    m_window->setTextZoom(zoom);
+    const QRect available = m_window->screen()->availableGeometry();
+    QVERIFY(available.contains(QRect(m_window->pos(), m_window->size().grownBy(Frame))));
+    for (const char *name : {"Command1", "Combo2"}) {
+        auto *control = m_window->findChild<QWidget *>(QString::fromLatin1(name));
+        QCOMPARE(control->visibleRegion().boundingRect(), control->rect());
+    }
+    QScrollArea *area = gridArea();
+    for (int index : {0, 5, CellCount - ColumnCount, CellCount - 1}) {
+        QLabel *cell = m_window->cell(index);
+        area->ensureWidgetVisible(cell, 0, 0);
+        const QRect inView(cell->mapTo(area->viewport(), QPoint()), cell->size());
+        QVERIFY(area->viewport()->rect().contains(inView));
+    }
+    // The auxiliaries list scrolls into view when it takes the focus.
+    m_sentenceList->setFocus();
+    QTest::keyClick(m_sentenceList, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), m_auxList);
+    QTRY_COMPARE(m_auxList->visibleRegion().boundingRect(), m_auxList->rect());
+    // Close and the instruction line keep their whole texts.
+    const auto *close = m_window->findChild<QPushButton *>(QStringLiteral("Command1"));
+    QVERIFY(close->sizeHint().width() <= close->width());
+    const auto *line = m_window->findChild<QLabel *>(QStringLiteral("Label3"));
+    QVERIFY(line->heightForWidth(line->width()) <= line->height());
 }
 
 QTEST_MAIN(TestReference)

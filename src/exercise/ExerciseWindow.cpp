@@ -36,9 +36,7 @@ ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, 
         std::make_unique<ExerciseFeedback>(m_ui.Text1, m_ui.lblFeedback, m_texts, m_session);
     m_defaultButton = new DefaultButtonRouter(this);
     connectControls();
-    ui::addZoomKeys(this, [this](int steps) {
-        setTextZoom(steps == 0 ? ui::MinZoom : ui::steppedZoom(m_zoom, steps));
-    });
+    ui::addZoomKeys(this, [this](int steps) { zoomBy(steps); });
     createHoverHints();
     ui::keepOnScreenWhenShown(this);
     ui::showFocusRing(this);
@@ -85,12 +83,19 @@ void ExerciseWindow::connectControls()
             [this] { menuBar()->setActiveAction(m_ui.mnuFile->menuAction()); });
 }
 
+void ExerciseWindow::zoomBy(int steps)
+{
+    setTextZoom(steps == 0 ? ui::MinZoom : ui::steppedZoom(m_zoom, steps));
+}
+
 void ExerciseWindow::setTextZoom(int percent)
 {
     percent = ui::steppedZoom(percent, 0);
     if (percent == m_zoom)
         return;
     m_zoom = percent;
+    if (m_reference)
+        m_reference->setTextZoom(percent);
     m_ui.applyZoom(this, percent);
     // The layouts take the new sizes at once, so that the window fits what they need.
     m_ui.surface->layout()->activate();
@@ -377,8 +382,11 @@ void ExerciseWindow::mnuSegedigek_Click()
 {
     if (m_ui.mnuOntop->isChecked())
         mnuOntop_Click();
-    if (!m_reference)
+    if (!m_reference) {
         m_reference = std::make_unique<ReferenceWindow>(m_texts);
+        m_reference->setTextZoom(m_zoom);
+        connect(m_reference.get(), &ReferenceWindow::zoomRequested, this, &ExerciseWindow::zoomBy);
+    }
     m_reference->showReference();
 }
 

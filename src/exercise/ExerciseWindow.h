@@ -48,6 +48,8 @@ public:
     // Text zoom of both windows, in percent of the built-in sizes; not kept between runs.
     int textZoom() const { return m_zoom; }
     void setTextZoom(int percent);
+    // `steps` zoom steps up or down; 0 goes back to 100 %.
+    void zoomBy(int steps);
 
 private:
     void connectControls();

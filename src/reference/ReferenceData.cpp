@@ -1,3 +1,4 @@
+// The sentence material of the variants grid, one row a line. Data only.
 #include "reference/ReferenceData.h"
 
 namespace reference {
@@ -87,20 +88,5 @@ const char *const sentenceEntries[SentenceCount] = {
 
 const char *const columnHeaders[ColumnCount] = { "A", "B1", "B", "C", "C1", "D" };
 // clang-format on
-
-RowTexts variantRow(int sentence, int auxiliary)
-{
-    RowTexts row = baseRows[sentence].cells;
-    row[ColC] = auxiliaryForms[sentence][auxiliary];
-    if (auxiliary == Kell) {
-        row[ColC1] = kellInfinitives[sentence];
-        const KellSubject &subject = kellSubjects[sentence];
-        if (subject.column >= 0)
-            row[subject.column] = subject.text;
-    } else {
-        row[ColC1] = infinitives[sentence];
-    }
-    return row;
-}
 
 } // namespace reference

@@ -4,56 +4,37 @@
 #include "common/DefaultButton.h"
 #include "common/EditableList.h"
 #include "common/FocusRing.h"
-#include "common/Fonts.h"
+#include "common/TextZoom.h"
 #include "i18n/InterfaceTexts.h"
+#include "reference/GridCell.h"
+#include "reference/GridLook.h"
+#include "reference/ReferenceTexts.h"
+#include "reference/VariantsGrid.h"
 
+#include <QApplication>
 #include <QComboBox>
-#include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-
-#include <algorithm>
+#include <QScrollArea>
 
 using namespace reference;
 
 namespace {
 
-// Space a cell keeps between its border and its text on an aligned side.
-constexpr int CellIndent = 2;
-constexpr int CellFrame = 1;
-// Room a cell text needs beyond its own width: border, indents and a pixel of rounding.
-constexpr int CellMargin = 2 * CellFrame + 2 * CellIndent + 2;
-
-int toPixelsY(int twips)
+// A caption as a screen reader should say it: "&&" is an ampersand, any other '&' only
+// marks an access key or stands where it marks nothing ("&Close&").
+QString withoutAccessKeys(const QString &caption)
 {
-    return twips / TwipsPerPixel;
-}
-
-QFont cellFont(int row, int column)
-{
-    return ui::font(ui::Face::TimesNewRoman, row == 0 ? HeaderPointSize : BodyPointSize,
-                    columnLooks[column].bold);
-}
-
-// A grid cell. A plain box frame takes the text colour; the cell draws its border in its
-// own colour instead, so that white text on purple or red still sits in a black box.
-class GridCell : public QLabel
-{
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        QLabel::paintEvent(event);
-        QPainter painter(this);
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    QString name;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] != u'&')
+            name += caption[i];
+        else if (i + 1 < caption.size() && caption[i + 1] == u'&')
+            name += caption[++i];
     }
-};
+    return name;
+}
 
 } // namespace
 
@@ -61,8 +42,12 @@ ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *par
     : QWidget(parent, Qt::Window), m_texts(texts)
 {
     setObjectName(QStringLiteral("help1"));
+    installAccessibility();
     createControls();
-    placeControls();
+    createCells();
+    // The zoom keys ask for a program-wide step.
+    ui::addZoomKeys(this, [this](int step) { emit zoomRequested(step); });
+    fitToArea(availableArea());
     ui::showFocusRing(this);
 
     setTabOrder(m_combo1, m_command1);
@@ -74,19 +59,34 @@ ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *par
     connect(m_combo1, &QComboBox::activated, this, &ReferenceWindow::Combo1_Click);
     connect(m_combo2, &QComboBox::activated, this, &ReferenceWindow::Combo2_Click);
     connect(m_command1, &QPushButton::clicked, this, &ReferenceWindow::Command1_Click);
+    // Where the grid scrolls, the auxiliaries list comes into view when it takes the focus.
+    // (The scroll area's own ensureWidgetVisible would only bring the text cursor into view.)
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now != m_combo1 && !m_combo1->isAncestorOf(now))
+            return;
+        const QRect list = m_combo1->geometry();
+        m_scroll->ensureVisible(list.center().x(), list.center().y(), list.width() / 2 + 1,
+                                list.height() / 2 + 1);
+    });
 }
 
 void ReferenceWindow::createControls()
 {
-    const QFont listFont = ui::font(ui::Face::MsSansSerif, ListPointSize, true);
-
     m_combo2 = new QComboBox(this);
     m_combo2->setObjectName(QStringLiteral("Combo2"));
 
     m_command1 = new QPushButton(this);
     m_command1->setObjectName(QStringLiteral("Command1"));
 
-    m_combo1 = new QComboBox(this);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("gridArea"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setBackgroundRole(QPalette::Window);
+    m_grid = new QWidget;
+    m_scroll->setWidget(m_grid);
+
+    m_combo1 = new QComboBox(m_grid);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     QPalette red = m_combo1->palette();
     for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
@@ -97,39 +97,37 @@ void ReferenceWindow::createControls()
 
     // Both lists take picks only from their entries: typed text adds, completes and
     // selects nothing, not even when it spells an entry and the field loses the focus.
-    for (QComboBox *list : {m_combo1, m_combo2}) {
+    for (QComboBox *list : {m_combo1, m_combo2})
         ui::makeEditableList(list);
-        list->setFont(listFont);
-    }
 
-    m_label2 = new QLabel(QStringLiteral("+"), this);
+    m_label2 = new QLabel(QStringLiteral("+"), m_grid);
     m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label2->setFont(ui::font(ui::Face::MsSansSerif, PlusPointSize, true));
     m_label2->setAlignment(Qt::AlignCenter);
     QPalette plus = m_label2->palette();
     plus.setColor(QPalette::WindowText, PlusText);
     m_label2->setPalette(plus);
 
-    m_label3 = new QLabel(this);
+    m_label3 = new QLabel(m_grid);
     m_label3->setObjectName(QStringLiteral("Label3"));
-    m_label3->setFont(ui::font(ui::Face::Arial, InstructionPointSize, true));
     m_label3->setAlignment(Qt::AlignCenter);
     m_label3->setWordWrap(true);
     m_label3->setTextFormat(Qt::PlainText);
     ui::setColours(m_label3, QColor(InstructionText), QColor(InstructionBack));
+}
 
+void ReferenceWindow::createCells()
+{
     for (int index = 0; index < CellCount; ++index) {
         const int row = index / ColumnCount;
         const int column = index % ColumnCount;
         const ColumnLook &look = columnLooks[column];
-        auto *label = new GridCell(this);
+        auto *label = new GridCell(row == 0, m_grid);
         label->setObjectName(QStringLiteral("Label1_%1").arg(index));
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
         label->setLineWidth(CellFrame);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignCenter);
         label->setIndent(CellIndent);
-        label->setFont(cellFont(row, column));
         // WindowText is the border colour, Text the colour of the letters.
         ui::setColours(label, QColor(CellBorder),
                        QColor(row == 0 ? look.headerBack : look.bodyBack));
@@ -137,70 +135,22 @@ void ReferenceWindow::createControls()
         palette.setColor(QPalette::Text, row == 0 ? look.headerText : look.bodyText);
         label->setPalette(palette);
         label->setForegroundRole(QPalette::Text);
-        if (row == 0)
+        if (row == 0) {
             label->setText(QString::fromUtf8(columnHeaders[column]));
+            label->setAccessibleName(label->text());
+        }
         m_label1[index] = label;
     }
 }
 
-// The widest text a column can show, plus its margin, against the column's nominal width.
-qreal ReferenceWindow::fitScale() const
+// Esc closes the window as Close does, as it would a dialog. It comes here only when no
+// control takes it, so Esc in an open list closes just the list.
+void ReferenceWindow::keyPressEvent(QKeyEvent *event)
 {
-    std::array<int, ColumnCount> widest{};
-    auto measure = [&](int row, int column, const char *text) {
-        const int width =
-            QFontMetrics(cellFont(row, column)).horizontalAdvance(QString::fromUtf8(text));
-        widest[column] = std::max(widest[column], width);
-    };
-    for (int column = 0; column < ColumnCount; ++column) {
-        measure(0, column, columnHeaders[column]);
-        for (int sentence = 0; sentence < SentenceCount; ++sentence) {
-            measure(1, column, baseRows[sentence].cells[column]);
-            for (int auxiliary = 0; auxiliary < AuxiliaryCount; ++auxiliary)
-                measure(2, column, variantRow(sentence, auxiliary)[column]);
-        }
-    }
-    qreal scale = 1.0;
-    for (int column = 0; column < ColumnCount; ++column) {
-        const qreal nominal = qreal(columnWidth[column]) / TwipsPerPixel - 2 * CellFrame;
-        scale = std::max(scale, (widest[column] + CellMargin) / nominal);
-    }
-    return scale;
-}
-
-int ReferenceWindow::toPixelsX(int twips) const
-{
-    return qRound(twips * m_scale / TwipsPerPixel);
-}
-
-void ReferenceWindow::placeControls()
-{
-    m_scale = fitScale();
-    setFixedSize(toPixelsX(ClientWidth), toPixelsY(ClientHeight));
-
-    auto place = [this](QWidget *widget, const Rect &rect, int y, int height) {
-        const int left = toPixelsX(rect.x);
-        widget->setGeometry(left, y, toPixelsX(rect.x + rect.width) - left, height);
-    };
-
-    const int listHeight = m_combo2->sizeHint().height();
-    place(m_combo2, sentenceListRect, toPixelsY(sentenceListRect.y), listHeight);
-    place(m_command1, closeButtonRect, toPixelsY(closeButtonRect.y), listHeight);
-
-    const int bandTop = toPixelsY(BandTop);
-    const int bandHeight = toPixelsY(BandBottom) - bandTop;
-    const int auxHeight = std::min(m_combo1->sizeHint().height(), bandHeight);
-    place(m_combo1, auxListRect, bandTop + (bandHeight - auxHeight) / 2, auxHeight);
-    place(m_label2, plusRect, toPixelsY(plusRect.y), toPixelsY(plusRect.height));
-    place(m_label3, instructionRect, toPixelsY(instructionRect.y),
-          toPixelsY(ClientHeight) - toPixelsY(instructionRect.y));
-
-    for (int index = 0; index < CellCount; ++index) {
-        const int row = index / ColumnCount;
-        const int column = index % ColumnCount;
-        const Rect rect{columnLeft[column], rowTop(row), columnWidth[column], CellHeight};
-        place(m_label1[index], rect, toPixelsY(rect.y), toPixelsY(CellHeight));
-    }
+    if (event->matches(QKeySequence::Cancel))
+        Command1_Click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void ReferenceWindow::showReference()
@@ -220,11 +170,6 @@ void ReferenceWindow::Form_Load()
 {
     const i18n::InterfaceTexts &texts = m_texts;
 
-    if (QScreen *display = screen()) {
-        const QRect area = display->geometry();
-        move(area.x() + area.width() / 2 - width() / 2,
-             area.y() + area.height() / 2 - height() / 2);
-    }
     setWindowTitle(i18n::titlePrefix + texts[i18n::txtTopic]);
     m_label3->setText(texts[i18n::hintReference]);
 
@@ -241,12 +186,20 @@ void ReferenceWindow::Form_Load()
     m_combo2->setEditText(texts[i18n::capBaseSentences]);
 
     m_command1->setText(texts[i18n::capClose]);
-    // The placeholders name the lists for screen readers, in the language of this load.
+
+    // Screen readers hear the names in the language of this load.
+    m_loadLanguage = texts.language;
     m_combo1->setAccessibleName(texts[i18n::capAuxiliaries]);
     m_combo2->setAccessibleName(texts[i18n::capBaseSentences]);
     for (QComboBox *list : {m_combo1, m_combo2})
         list->setAccessibleDescription(texts[i18n::hintReference]);
+    m_command1->setAccessibleName(withoutAccessKeys(texts[i18n::capClose]));
+    m_scroll->setAccessibleName(referenceText(refGrid, m_loadLanguage));
     resetGrid();
+
+    // Sized for the texts just set, then centred on the screen.
+    fitToArea(availableArea());
+    keepOnScreen(true);
 }
 
 void ReferenceWindow::Combo1_Click()
@@ -300,14 +253,26 @@ void ReferenceWindow::mondat()
 
 void ReferenceWindow::writeRow(int row, const RowTexts &texts)
 {
-    for (int column = 0; column < ColumnCount; ++column)
+    for (int column = 0; column < ColumnCount; ++column) {
         cell(row * ColumnCount + column)->setText(QString::fromUtf8(texts[column]));
+        nameCell(row * ColumnCount + column);
+    }
 }
 
 void ReferenceWindow::setRowVisible(int row, bool visible)
 {
     for (int column = 0; column < ColumnCount; ++column)
         cell(row * ColumnCount + column)->setVisible(visible);
+}
+
+// A body cell is read out with its column: "B: haza", or "B: empty".
+void ReferenceWindow::nameCell(int index)
+{
+    const QLabel *header = cell(index % ColumnCount);
+    QLabel *label = cell(index);
+    const QString text =
+        label->text().isEmpty() ? referenceText(refEmptyCell, m_loadLanguage) : label->text();
+    label->setAccessibleName(header->text() + QStringLiteral(": ") + text);
 }
 
 // The grid as a freshly loaded window shows it: header row, empty centred body cells.
@@ -318,5 +283,6 @@ void ReferenceWindow::resetGrid()
         label->clear();
         label->setAlignment(Qt::AlignCenter);
         label->setVisible(true);
+        nameCell(index);
     }
 }
