@@ -2,6 +2,7 @@
 #include "ExerciseDriver.h"
 
 #include "content/ExerciseContent.h"
+#include "reference/ReferenceWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,6 +19,7 @@ class ZoomTest : public ExerciseTestBase
 private slots:
     void stepsUpAndBack();
     void nothingIsCutAtAnyStep();
+    void bothWindowsShareTheLevel();
 
 private:
     void press(QKeySequence keys) { QTest::keySequence(window, keys); }
@@ -102,6 +104,21 @@ void ZoomTest::nothingIsCutAtAnyStep()
         QTRY_VERIFY2_WITH_TIMEOUT(
             cut().isEmpty(), qPrintable(QStringLiteral("%1 %: %2").arg(percent).arg(cut())), 1000);
     }
+}
+
+void ZoomTest::bothWindowsShareTheLevel()
+{
+    window->setTextZoom(150);
+    driver->trigger("mnuSegedigek");
+    ReferenceWindow *reference = window->referenceWindow();
+    QCOMPARE(reference->textZoom(), 150);
+    // The keys in the reference window change the level of both.
+    QTest::keySequence(reference, QKeySequence::ZoomIn);
+    QCOMPARE(window->textZoom(), 175);
+    QCOMPARE(reference->textZoom(), 175);
+    QTest::keySequence(reference, QKeySequence(Qt::CTRL | Qt::Key_0));
+    QCOMPARE(window->textZoom(), 100);
+    QCOMPARE(reference->textZoom(), 100);
 }
 
 QTEST_MAIN(ZoomTest)
