@@ -47,14 +47,27 @@ void ExerciseFeedback::enter(Phase phase)
     refresh();
 }
 
-// Qt tells screen readers of every change of a description, so each new text is heard.
+namespace {
+
+// Qt tells screen readers of every write of a name or description, even of the same text:
+// only a new text is written, so that each is heard once.
+void describe(QWidget *widget, const QString &description)
+{
+    if (widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
+} // namespace
+
 void ExerciseFeedback::refresh()
 {
-    m_answerBox->setAccessibleDescription(answerBoxDescription());
-    m_line->setAccessibleName(i18n::feedbackText(i18n::fbAccessibleName, m_texts.language));
+    describe(m_answerBox, answerBoxDescription());
+    const QString name = i18n::feedbackText(i18n::fbAccessibleName, m_texts.language);
+    if (m_line->accessibleName() != name)
+        m_line->setAccessibleName(name);
     const QString text = m_explaining ? lineText() : QString();
     m_line->setText(text);
-    m_line->setAccessibleDescription(text);
+    describe(m_line, text);
 }
 
 QString ExerciseFeedback::lineText() const
