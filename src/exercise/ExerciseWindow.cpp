@@ -15,7 +15,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextEdit>
 
@@ -69,10 +68,8 @@ void ExerciseWindow::connectControls()
         connect(m_ui.lang[index], &QAction::triggered, this, [this, index] { lang_Click(index); });
     // The check mark is toggled by QAction itself; mnuOntop_Click triggers it.
     connect(m_ui.mnuOntop, &QAction::triggered, this, &ExerciseWindow::applyOnTop);
-    connect(m_ui.mnuExplain, &QAction::toggled, this, [this](bool on) {
-        m_feedback->setExplaining(on);
-        fitToScreen();
-    });
+    connect(m_ui.mnuExplain, &QAction::toggled, this,
+            [this](bool on) { m_feedback->setExplaining(on); });
     connect(m_ui.mnuSegedigek, &QAction::triggered, this, &ExerciseWindow::mnuSegedigek_Click);
     connect(m_ui.mnuhowto, &QAction::triggered, this, &ExerciseWindow::mnuhowto_Click);
 
