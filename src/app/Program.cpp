@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/Display.h"
 #include "common/Pictures.h"
 #include "exercise/ExerciseWindow.h"
 
@@ -62,6 +63,8 @@ void tuneMemoryAllocator()
 int runProgram(int argc, char **argv)
 {
     tuneMemoryAllocator();
+    if (!display::prepareDisplay(argc, argv))
+        return 2;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelto"));
     // The id of the installed desktop entry, so that the desktop matches the windows to it.
