@@ -9,10 +9,6 @@
 #include <QIcon>
 #include <QTimer>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace {
 
 // The icon of both windows, at the sizes a desktop asks for.
@@ -49,20 +45,8 @@ protected:
 
 } // namespace
 
-void tuneMemoryAllocator()
-{
-#ifdef __GLIBC__
-    // The text layout of a long answer takes blocks of a megabyte and more. By default glibc
-    // maps each such block afresh and returns it on release, so every layout paid hundreds
-    // of page faults: kept in the heap, Next on a 32,767-character answer is twice as fast.
-    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
-#endif
-}
-
 int runProgram(int argc, char **argv)
 {
-    tuneMemoryAllocator();
     if (!display::prepareDisplay(argc, argv))
         return 2;
     QApplication app(argc, argv);
