@@ -6,7 +6,6 @@
 #include "RecordingNotifier.h"
 #include "Stats.h"
 
-#include "app/Program.h"
 #include "content/ExerciseContent.h"
 #include "exercise/ExerciseWindow.h"
 #include "exercise/MistakeExplanation.h"
@@ -55,7 +54,6 @@ int main(int argc, char *argv[])
         if (std::strcmp(argv[i], "--rounds") == 0)
             rounds = std::max(1, std::atoi(argv[++i]));
     }
-    tuneMemoryAllocator(); // as the program runs
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

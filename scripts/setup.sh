@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for zelto, builds it, then starts it or runs its tests.
 #   scripts/setup.sh run    install what is missing, build, start the program
-#   scripts/setup.sh test   install what is missing, build, run every test through ctest,
-#                           then again in build-asan/ with AddressSanitizer and UBSan
+#   scripts/setup.sh test   install what is missing, check the formatting, build, run every
+#                           test through ctest, then again in build-asan/ with AddressSanitizer
+#                           and UBSan
 # Safe to run again: installed packages and an existing build are reused.
 set -euo pipefail
 
@@ -11,8 +12,18 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
 jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 
-packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation
-          xvfb xauth x11-utils desktop-file-utils appstream devscripts)
+packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev
+          fonts-liberation xvfb xauth x11-utils desktop-file-utils appstream devscripts)
+# The formatting check, and the window manager and key sender of the small-screen test.
+if [ "$mode" = test ]; then packages+=(clang-format openbox xdotool); fi
+
+# The program opens windows: without a display, say so before spending time on anything.
+require_display() {
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "zelto needs a display (a graphical session) to start; 'bash scripts/setup.sh test' works without one." >&2
+        exit 1
+    fi
+}
 
 install_missing() {
     local missing=()
@@ -22,11 +33,39 @@ install_missing() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     local sudo=()
-    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "Missing packages: ${missing[*]}" >&2
+            echo "Install them as root (or with sudo): apt-get install ${missing[*]}" >&2
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
         "${missing[@]}"
+}
+
+# Every C++ source (the tracked ones in a git checkout) must match .clang-format.
+check_format() {
+    local files=() unformatted=() f
+    if command -v git >/dev/null && git -C "$root" rev-parse --git-dir >/dev/null 2>&1; then
+        mapfile -t files < <(git -C "$root" ls-files '*.cpp' '*.h')
+    else
+        mapfile -t files < <(cd "$root" &&
+            find src tests bench tools -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
+    fi
+    for f in "${files[@]}"; do
+        [ -f "$root/$f" ] || continue
+        clang-format --dry-run --Werror "$root/$f" >/dev/null 2>&1 || unformatted+=("$f")
+    done
+    if [ ${#unformatted[@]} -gt 0 ]; then
+        echo "These files differ from clang-format with .clang-format (clang-format -i FILE):" >&2
+        printf '  %s\n' "${unformatted[@]}" >&2
+        exit 1
+    fi
+    echo "Formatting: all ${#files[@]} C++ files match .clang-format"
 }
 
 build_tree() {
@@ -36,12 +75,14 @@ build_tree() {
 
 case "$mode" in
 run)
+    require_display
     install_missing
     build_tree
     exec "$build/bin/zelto"
     ;;
 test)
     install_missing
+    check_format
     build_tree
     ctest --test-dir "$build" --output-on-failure -j"$jobs"
     # The whole suite once more under AddressSanitizer and UndefinedBehaviorSanitizer.

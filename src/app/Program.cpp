@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/Display.h"
 #include "common/Pictures.h"
 #include "exercise/ExerciseWindow.h"
 
@@ -7,10 +8,6 @@
 #include <QEvent>
 #include <QIcon>
 #include <QTimer>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -48,20 +45,10 @@ protected:
 
 } // namespace
 
-void tuneMemoryAllocator()
-{
-#ifdef __GLIBC__
-    // The text layout of a long answer takes blocks of a megabyte and more. By default glibc
-    // maps each such block afresh and returns it on release, so every layout paid hundreds
-    // of page faults: kept in the heap, Next on a 32,767-character answer is twice as fast.
-    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-    mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
-#endif
-}
-
 int runProgram(int argc, char **argv)
 {
-    tuneMemoryAllocator();
+    if (!display::prepareDisplay(argc, argv))
+        return 2;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zelto"));
     // The id of the installed desktop entry, so that the desktop matches the windows to it.

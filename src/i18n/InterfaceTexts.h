@@ -51,8 +51,9 @@ enum Slot
     SlotCount
 };
 
-// Values of `language`.
-enum Language
+// Values of `language`. Based on int, so that an out-of-range value, which the table
+// ignores, is still a valid one.
+enum Language : int
 {
     NoLanguage = 0, // before the first choice
     Hungarian = 1,
