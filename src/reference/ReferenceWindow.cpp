@@ -61,13 +61,20 @@ ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *par
     connect(m_command1, &QPushButton::clicked, this, &ReferenceWindow::Command1_Click);
     // Where the grid scrolls, the auxiliaries list comes into view when it takes the focus.
     // (The scroll area's own ensureWidgetVisible would only bring the text cursor into view.)
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now != m_combo1 && !m_combo1->isAncestorOf(now))
-            return;
-        const QRect list = m_combo1->geometry();
-        m_scroll->ensureVisible(list.center().x(), list.center().y(), list.width() / 2 + 1,
-                                list.height() / 2 + 1);
-    });
+    m_focusWatch =
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (now != m_combo1 && !m_combo1->isAncestorOf(now))
+                return;
+            const QRect list = m_combo1->geometry();
+            m_scroll->ensureVisible(list.center().x(), list.center().y(), list.width() / 2 + 1,
+                                    list.height() / 2 + 1);
+        });
+}
+
+ReferenceWindow::~ReferenceWindow()
+{
+    // Destroying the controls moves the focus, which must not reach a window half gone.
+    disconnect(m_focusWatch);
 }
 
 void ReferenceWindow::createControls()

@@ -27,6 +27,7 @@ public:
 
     // The window reads `texts` whenever it is loaded.
     explicit ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *parent = nullptr);
+    ~ReferenceWindow() override;
 
     // Opens the window, loading it afresh, or only brings it to the front if it is open.
     void showReference();
@@ -98,6 +99,7 @@ private:
     QWidget *m_grid = nullptr;
     DefaultButtonRouter *m_router = nullptr;
     const i18n::InterfaceTexts &m_texts;
+    QMetaObject::Connection m_focusWatch;
     i18n::Language m_loadLanguage = i18n::English; // of the accessible names
     int m_zoom = MinTextZoom;
     qreal m_scale = 1.0;
