@@ -9,8 +9,7 @@ namespace ui {
 namespace {
 
 // QComboBox steps through its items under the wheel and reports each step as a pick. The
-// wheel over a closed list is passed on to the list's parent instead; the open list's
-// popup scrolls as usual.
+// wheel over a closed list does nothing instead; the open list's popup scrolls as usual.
 class WheelPassesOver : public QObject
 {
 public:
