@@ -8,8 +8,6 @@
 
 namespace ui {
 
-namespace {
-
 QMargins frameOf(const QWidget *window)
 {
     const QRect outer = window->frameGeometry();
@@ -17,6 +15,14 @@ QMargins frameOf(const QWidget *window)
     return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
             outer.bottom() - inner.bottom()};
 }
+
+QPoint keptInside(QPoint topLeft, QSize outer, const QRect &area)
+{
+    return {std::max(area.x(), std::min(topLeft.x(), area.x() + area.width() - outer.width())),
+            std::max(area.y(), std::min(topLeft.y(), area.y() + area.height() - outer.height()))};
+}
+
+namespace {
 
 // Waits, after each Show, for the first geometry that has a frame.
 class FrameWatch : public QObject
@@ -94,13 +100,8 @@ void fitToScreen(QWidget *window, QSize wanted)
     const QScreen *display = window->screen();
     if (!display)
         return;
-    const QRect area = display->availableGeometry();
-    QRect placed = window->frameGeometry();
-    placed.moveRight(std::min(placed.right(), area.right()));
-    placed.moveBottom(std::min(placed.bottom(), area.bottom()));
-    placed.moveLeft(std::max(placed.left(), area.left()));
-    placed.moveTop(std::max(placed.top(), area.top()));
-    window->move(placed.topLeft());
+    window->move(
+        keptInside(window->pos(), window->frameGeometry().size(), display->availableGeometry()));
 }
 
 } // namespace ui

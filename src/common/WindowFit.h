@@ -1,11 +1,21 @@
 // Keeping a window on its screen.
 #pragma once
 
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 
 class QWidget;
 
 namespace ui {
+
+// The frame the window manager gave `window`; none before it is shown.
+QMargins frameOf(const QWidget *window);
+
+// `topLeft` moved as little as needed for a window of `outer` size, frame included, to lie
+// within `area` (where it fits at all; otherwise at the area's top left corner).
+QPoint keptInside(QPoint topLeft, QSize outer, const QRect &area);
 
 // What a window of `window`'s screen can take: the available area less the window's frame.
 QSize roomOnScreen(const QWidget *window);

@@ -1,5 +1,6 @@
 // How the reference window lays itself out: fonts at its text size, a horizontal scale at
 // which every text fits, and rows fitted into the height of the screen.
+#include "common/WindowFit.h"
 #include "reference/GridLook.h"
 #include "reference/ReferenceWindow.h"
 #include "reference/RowFit.h"
@@ -146,12 +147,11 @@ int ReferenceWindow::toPixelsX(int twips) const
 
 QMargins ReferenceWindow::frameAllowance() const
 {
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    return QMargins(std::max(inner.left() - outer.left(), AssumedFrame.left()),
-                    std::max(inner.top() - outer.top(), AssumedFrame.top()),
-                    std::max(outer.right() - inner.right(), AssumedFrame.right()),
-                    std::max(outer.bottom() - inner.bottom(), AssumedFrame.bottom()));
+    const QMargins frame = ui::frameOf(this);
+    return QMargins(std::max(frame.left(), AssumedFrame.left()),
+                    std::max(frame.top(), AssumedFrame.top()),
+                    std::max(frame.right(), AssumedFrame.right()),
+                    std::max(frame.bottom(), AssumedFrame.bottom()));
 }
 
 QRect ReferenceWindow::availableArea() const
@@ -288,8 +288,5 @@ void ReferenceWindow::keepOnScreen(bool centre)
         at = QPoint(whole.x() + whole.width() / 2 - width() / 2,
                     whole.y() + whole.height() / 2 - height() / 2);
     }
-    const QSize outer = size().grownBy(frameAllowance());
-    at.setX(std::max(area.x(), std::min(at.x(), area.x() + area.width() - outer.width())));
-    at.setY(std::max(area.y(), std::min(at.y(), area.y() + area.height() - outer.height())));
-    move(at);
+    move(ui::keptInside(at, size().grownBy(frameAllowance()), area));
 }
