@@ -51,20 +51,20 @@ bool isOfficeDayChoice(int auxChoice)
            officeDayChoices.end();
 }
 
-// The segments and keys of a selection.
-content::ExerciseContent materialOf(int auxChoice, int person)
+// A selection, its tables still to be filled.
+content::ExerciseContent selectionOf(int auxChoice, int person)
 {
     content::ExerciseContent material;
     material.auxChoice = auxChoice;
     material.person = person;
-    material.kerdes();
-    material.kulcsok();
     return material;
 }
 
 QString keyOf(int auxChoice, int person, int segment)
 {
-    return materialOf(auxChoice, person).keys[segment];
+    content::ExerciseContent material = selectionOf(auxChoice, person);
+    material.kulcsok();
+    return material.keys[segment];
 }
 
 QString withoutBlanks(QString text)
@@ -176,7 +176,9 @@ Mistake explainMistake(int auxChoice, int person, int segment, const QString &an
     if (auxChoice < 1 || auxChoice > 5 || content::personColumn(person) < 0 || segment < 0 ||
         segment >= content::SegmentCount)
         return {};
-    const content::ExerciseContent material = materialOf(auxChoice, person);
+    content::ExerciseContent material = selectionOf(auxChoice, person);
+    material.kerdes();
+    material.kulcsok();
     const QString &key = material.keys[segment];
     if (answer == key)
         return {};
