@@ -1,7 +1,7 @@
 // Names for assistive technology where the interface texts have none that fits.
 #pragma once
 
-#include "i18n/InterfaceTexts.h"
+#include "i18n/TextTable.h"
 
 #include <QString>
 
@@ -19,7 +19,13 @@ enum AccessibleText
     AccessibleTextCount
 };
 
-// The text in `language` (1 Hungarian, 2 English, 3 Spanish); English otherwise.
-QString accessibleText(AccessibleText text, Language language);
+// The rows, in AccessibleTextsData.cpp.
+extern const TextTable<AccessibleText, AccessibleTextCount> accessibleTextTable;
+
+// The text in `language`, by the rule of TextTable for a language out of range.
+inline QString accessibleText(AccessibleText text, Language language)
+{
+    return accessibleTextTable.text(text, language);
+}
 
 } // namespace i18n

@@ -1,24 +1,22 @@
-// Accessible names, one column per language, in the order of AccessibleText.
-// Data only: read by AccessibleTexts.cpp.
+// Accessible names, one row per text in the order of AccessibleText, each row in Hungarian,
+// English and Spanish. Data only: read through AccessibleTexts.h.
 
 #include "i18n/AccessibleTexts.h"
-#include "i18n/InterfaceTexts.h"
 
 namespace i18n {
 
-extern const char *const accessibleTextData[LanguageCount][AccessibleTextCount];
 // clang-format off
-const char *const accessibleTextData[LanguageCount][AccessibleTextCount] = {
-    // Hungarian
-    {"Szöveg", "A kihagyás előtti szavak", "Az Ön válasza", "A kihagyás utáni szavak", "Súgósor",
-     "Új mondatrész: %1", "A gyakorlat véget ért."},
-    // English
-    {"Passage", "Words before the gap", "Your answer", "Words after the gap", "Hint line",
-     "New segment: %1", "The exercise is finished."},
-    // Spanish
-    {"Párrafo", "Palabras antes del hueco", "Su respuesta", "Palabras después del hueco", "Línea de ayuda",
-     "Nuevo segmento: %1", "El ejercicio ha terminado."},
+constexpr TextRow accessibleTextRows[] = {
+    /* accPassage */    {"Szöveg",                   "Passage",                   "Párrafo"},
+    /* accBefore */     {"A kihagyás előtti szavak", "Words before the gap",      "Palabras antes del hueco"},
+    /* accAnswer */     {"Az Ön válasza",            "Your answer",               "Su respuesta"},
+    /* accAfter */      {"A kihagyás utáni szavak",  "Words after the gap",       "Palabras después del hueco"},
+    /* accHintLine */   {"Súgósor",                  "Hint line",                 "Línea de ayuda"},
+    /* accNewSegment */ {"Új mondatrész: %1",        "New segment: %1",           "Nuevo segmento: %1"},
+    /* accFinished */   {"A gyakorlat véget ért.",   "The exercise is finished.", "El ejercicio ha terminado."},
 };
 // clang-format on
+
+const TextTable<AccessibleText, AccessibleTextCount> accessibleTextTable{accessibleTextRows};
 
 } // namespace i18n

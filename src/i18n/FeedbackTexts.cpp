@@ -2,8 +2,6 @@
 
 namespace i18n {
 
-extern const char *const feedbackTextData[LanguageCount][FeedbackTextCount];
-
 namespace {
 
 // A count with its noun: the form for one, or the form for any other count. Languages
@@ -14,13 +12,6 @@ QString counted(int count, FeedbackText one, FeedbackText many, Language languag
 }
 
 } // namespace
-
-QString feedbackText(FeedbackText text, Language language)
-{
-    if (language < Hungarian || language > Spanish)
-        language = English;
-    return QString::fromUtf8(feedbackTextData[language - 1][text]);
-}
 
 QString rightWordsText(int rightWords, Language language)
 {

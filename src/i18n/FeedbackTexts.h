@@ -2,7 +2,7 @@
 // turns them on, the progress line and the end summary, in Hungarian, English and Spanish.
 #pragma once
 
-#include "i18n/InterfaceTexts.h"
+#include "i18n/TextTable.h"
 
 #include <QString>
 
@@ -34,8 +34,14 @@ enum FeedbackText
     FeedbackTextCount
 };
 
-// The text as stored for `language` (1 Hungarian, 2 English, 3 Spanish); English otherwise.
-QString feedbackText(FeedbackText text, Language language);
+// The rows, in FeedbackTextsData.cpp.
+extern const TextTable<FeedbackText, FeedbackTextCount> feedbackTextTable;
+
+// The text as stored for `language`, by the rule of TextTable for a language out of range.
+inline QString feedbackText(FeedbackText text, Language language)
+{
+    return feedbackTextTable.text(text, language);
+}
 
 // "The first 2 words are right.", with the forms for one word and for none.
 QString rightWordsText(int rightWords, Language language);

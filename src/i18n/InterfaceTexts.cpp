@@ -2,15 +2,12 @@
 
 namespace i18n {
 
-extern const char *const interfaceTextData[LanguageCount][SlotCount];
-
 void InterfaceTexts::loadInterfaceTexts()
 {
-    if (language < Hungarian || language > Spanish)
+    if (!isLanguage(language))
         return;
-    const char *const *column = interfaceTextData[language - 1];
     for (int slot = 0; slot < SlotCount; ++slot)
-        m_slots[slot] = QString::fromUtf8(column[slot]);
+        m_slots[slot] = interfaceTextTable.text(Slot(slot), language);
 }
 
 } // namespace i18n

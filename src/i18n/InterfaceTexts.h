@@ -1,6 +1,8 @@
 // The table of interface texts in Hungarian, English and Spanish.
 #pragma once
 
+#include "i18n/TextTable.h"
+
 #include <QString>
 
 #include <array>
@@ -51,16 +53,8 @@ enum Slot
     SlotCount
 };
 
-// Values of `language`. Based on int, so that an out-of-range value, which the table
-// ignores, is still a valid one.
-enum Language : int
-{
-    NoLanguage = 0, // before the first choice
-    Hungarian = 1,
-    English = 2,
-    Spanish = 3
-};
-constexpr int LanguageCount = 3;
+// The texts of every slot, in InterfaceTextsData.cpp.
+extern const TextTable<Slot, SlotCount> interfaceTextTable;
 
 // The interface texts of one language. The program's start-up owns the one table that
 // both windows read; tests make their own.
