@@ -6,9 +6,9 @@
 #include "common/FocusRing.h"
 #include "common/TextZoom.h"
 #include "i18n/InterfaceTexts.h"
+#include "i18n/ReferenceTexts.h"
 #include "reference/GridCell.h"
 #include "reference/GridLook.h"
-#include "reference/ReferenceTexts.h"
 #include "reference/VariantsGrid.h"
 
 #include <QApplication>
@@ -201,7 +201,7 @@ void ReferenceWindow::Form_Load()
     for (QComboBox *list : {m_combo1, m_combo2})
         list->setAccessibleDescription(texts[i18n::hintReference]);
     m_command1->setAccessibleName(withoutAccessKeys(texts[i18n::capClose]));
-    m_scroll->setAccessibleName(referenceText(refGrid, m_loadLanguage));
+    m_scroll->setAccessibleName(i18n::referenceText(i18n::refGrid, m_loadLanguage));
     resetGrid();
 
     // Sized for the texts just set, then centred on the screen.
@@ -277,8 +277,9 @@ void ReferenceWindow::nameCell(int index)
 {
     const QLabel *header = cell(index % ColumnCount);
     QLabel *label = cell(index);
-    const QString text =
-        label->text().isEmpty() ? referenceText(refEmptyCell, m_loadLanguage) : label->text();
+    const QString text = label->text().isEmpty()
+                             ? i18n::referenceText(i18n::refEmptyCell, m_loadLanguage)
+                             : label->text();
     label->setAccessibleName(header->text() + QStringLiteral(": ") + text);
 }
 
