@@ -1,5 +1,6 @@
 // The exercise material: the quoted texts, and the rules every selection's texts follow.
 #include "content/ExerciseContent.h"
+#include "exercise/ExerciseSession.h"
 
 #include <QtTest>
 
@@ -60,13 +61,18 @@ QString exchangeWord(const QString &text, const QString &from, const QString &to
     return result.join(u' ');
 }
 
-// The line that a correct answer adds to the passage box.
-QString passageLine(const ExerciseContent &content, int i)
+// The lines that correct answers to the first `count` segments add to the passage box.
+QStringList passageLines(int auxChoice, int person, int count)
 {
-    const content::Frame &frame = content.frames[i];
-    const bool punctuationOnly = frame.after == u"." || frame.after == u",";
-    const QString gap = punctuationOnly ? QString() : QStringLiteral(" ");
-    return frame.before + u' ' + content.keys[i] + gap + frame.after;
+    exercise::ExerciseSession session;
+    session.setAuxChoice(auxChoice);
+    session.setPerson(person);
+    session.mondat();
+    session.kulcsok();
+    QStringList lines;
+    for (int i = 0; i < count; ++i, session.advance())
+        lines << session.passageLine();
+    return lines;
 }
 
 // The six texts of one row, persons 0, 1, 2, 11, 22, 33.
@@ -316,15 +322,11 @@ void TestContent::frames()
 
 void TestContent::passageBoxLines()
 {
-    const ExerciseContent content = ExerciseContent::forSelection(1, 0);
-    QStringList lines;
-    for (int i = 0; i <= 4; ++i)
-        lines << passageLine(content, i);
-    QCOMPARE(lines, list({"Ma reggel Edit korán akar felkelni.",
-                          " Pontosan akar az irodába érkezni.", "Délelőtt sok levelet akar írni.",
-                          "Délben le akar menni a büfébe.", " Nem akar ebédelni,"}));
-    QCOMPARE(passageLine(ExerciseContent::forSelection(4, 0), 3),
-             s(" Pénzt kell váltania a bankban,"));
+    QCOMPARE(passageLines(1, 0, 5),
+             list({"Ma reggel Edit korán akar felkelni.\n", " Pontosan akar az irodába érkezni.\n",
+                   "Délelőtt sok levelet akar írni.\n", "Délben le akar menni a büfébe.\n",
+                   " Nem akar ebédelni,\n"}));
+    QCOMPARE(passageLines(4, 0, 4).last(), s(" Pénzt kell váltania a bankban,\n"));
 }
 
 void TestContent::officeDayKeysUseAuxiliaryForms_data()
