@@ -2,6 +2,7 @@
 #include "content/ExerciseContent.h"
 #include "exercise/ExerciseSession.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <algorithm>
@@ -102,6 +103,8 @@ class TestContent : public QObject
 
 private slots:
     void listItems();
+    void personRows_data();
+    void personRows();
     void sentenceInitialRows_data();
     void sentenceInitialRows();
 
@@ -156,6 +159,53 @@ void TestContent::listItems()
         QCOMPARE(content::personColumn(content::personCodes[column]), column);
     for (int person : {3, -1, 12, 4, 111})
         QCOMPARE(content::personColumn(person), -1);
+}
+
+void TestContent::personRows_data()
+{
+    QTest::addColumn<QString>("pronoun");
+    QTest::addColumn<QString>("ownForm"); // of akar
+    QTest::addColumn<QString>("groupForm");
+    QTest::addColumn<bool>("pictogram");
+    QTest::newRow("én") << s("én") << s("akarok") << s("akarunk") << true;
+    QTest::newRow("te") << s("te") << s("akarsz") << s("akartok") << true;
+    QTest::newRow("ő") << s("ő") << s("akar") << s("akarnak") << false;
+    QTest::newRow("mi") << s("mi") << s("akarunk") << s("akarunk") << true;
+    QTest::newRow("ti") << s("ti") << s("akartok") << s("akartok") << true;
+    QTest::newRow("ők") << s("ők") << s("akarnak") << s("akarnak") << false;
+}
+
+// Each person's list item names its pronoun and selects the code whose keys use that
+// pronoun's form, and the group code's form where a group with the person is the subject.
+void TestContent::personRows()
+{
+    QFETCH(QString, pronoun);
+    QFETCH(QString, ownForm);
+    QFETCH(QString, groupForm);
+    QFETCH(bool, pictogram);
+    const auto &rows = content::persons;
+    const auto row = std::find_if(rows.begin(), rows.end(), [&pronoun](const content::Person &p) {
+        return s(p.pronoun) == pronoun;
+    });
+    QVERIFY(row != rows.end());
+    QVERIFY(s(row->listText).contains(pronoun + u':'));
+
+    const ExerciseContent akar = ExerciseContent::forSelection(1, row->code);
+    QVERIFY(words(akar.keys[0]).contains(ownForm));
+    QVERIFY(words(akar.keys[11]).contains(groupForm));
+    // The stored keys of the excursion's group row agree with the group code.
+    QCOMPARE(ExerciseContent::forSelection(5, row->code).keys[1],
+             ExerciseContent::forSelection(5, row->groupCode).keys[1]);
+    const content::Person *group = content::personOf(row->groupCode);
+    QVERIFY(group);
+    QCOMPARE(group->groupCode, row->groupCode);
+
+    QCOMPARE(row->pictogram != nullptr, pictogram);
+    if (pictogram) {
+        const QString plain = pronoun.normalized(QString::NormalizationForm_D)
+                                  .remove(QRegularExpression(QStringLiteral("\\p{M}")));
+        QCOMPARE(s(row->pictogram), QStringLiteral(":/persons/") + plain + QStringLiteral(".svg"));
+    }
 }
 
 void TestContent::sentenceInitialRows_data()
