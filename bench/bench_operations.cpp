@@ -107,7 +107,8 @@ int main(int argc, char *argv[])
                      [&] { reference.mondat(); },
                      {}});
 
-    // Each fill routine once for every one of the 30 selections.
+    // Each fill routine once for every one of the 30 selections, on one content whose
+    // selection changes in between, as the window's own does.
     content::ExerciseContent content;
     const std::pair<const char *, void (content::ExerciseContent::*)()> fills[] = {
         {"alapok x30", &content::ExerciseContent::alapok},
@@ -118,9 +119,9 @@ int main(int argc, char *argv[])
         cases.push_back({name,
                          [] {},
                          [&content, fill = fill] {
-                             for (int aux = 1; aux <= 5; ++aux) {
+                             for (const content::AuxChoice &choice : content::auxChoices) {
                                  for (int person : content::personCodes) {
-                                     content.auxChoice = aux;
+                                     content.auxChoice = choice.code;
                                      content.person = person;
                                      (content.*fill)();
                                  }
@@ -131,10 +132,7 @@ int main(int argc, char *argv[])
 
     // The costliest explanation: an answer that only the last rule fits, so every other
     // person's key, the other auxiliaries' keys and every other rule are tried first.
-    content::ExerciseContent asked;
-    asked.auxChoice = 1;
-    asked.person = 1;
-    asked.kulcsok();
+    const content::ExerciseContent asked = content::ExerciseContent::forSelection(1, 1);
     const QString lastRuleOnly = asked.keys[1] + QStringLiteral("x");
     if (explanation::explainMistake(1, 1, 1, lastRuleOnly).kind !=
         explanation::Mistake::LeadingWords)

@@ -1,6 +1,8 @@
 // The exercise material: the quoted texts, and the rules every selection's texts follow.
 #include "content/ExerciseContent.h"
+#include "exercise/ExerciseSession.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <algorithm>
@@ -23,15 +25,6 @@ QStringList list(std::initializer_list<const char *> texts)
     for (const char *text : texts)
         result << s(text);
     return result;
-}
-
-ExerciseContent filled(int auxChoice, int person)
-{
-    ExerciseContent content;
-    content.auxChoice = auxChoice;
-    content.person = person;
-    content.fillAll();
-    return content;
 }
 
 QStringList toList(const std::array<QString, SegmentCount> &table)
@@ -69,13 +62,18 @@ QString exchangeWord(const QString &text, const QString &from, const QString &to
     return result.join(u' ');
 }
 
-// The line that a correct answer adds to the passage box.
-QString passageLine(const ExerciseContent &content, int i)
+// The lines that correct answers to the first `count` segments add to the passage box.
+QStringList passageLines(int auxChoice, int person, int count)
 {
-    const content::Frame &frame = content.frames[i];
-    const bool punctuationOnly = frame.after == u"." || frame.after == u",";
-    const QString gap = punctuationOnly ? QString() : QStringLiteral(" ");
-    return frame.before + u' ' + content.keys[i] + gap + frame.after;
+    exercise::ExerciseSession session;
+    session.setAuxChoice(auxChoice);
+    session.setPerson(person);
+    session.mondat();
+    session.kulcsok();
+    QStringList lines;
+    for (int i = 0; i < count; ++i, session.advance())
+        lines << session.passageLine();
+    return lines;
 }
 
 // The six texts of one row, persons 0, 1, 2, 11, 22, 33.
@@ -83,7 +81,7 @@ QStringList byPerson(int auxChoice, const std::function<QString(const ExerciseCo
 {
     QStringList result;
     for (int person : content::personCodes)
-        result << text(filled(auxChoice, person));
+        result << text(ExerciseContent::forSelection(auxChoice, person));
     return result;
 }
 
@@ -105,6 +103,8 @@ class TestContent : public QObject
 
 private slots:
     void listItems();
+    void personRows_data();
+    void personRows();
     void sentenceInitialRows_data();
     void sentenceInitialRows();
 
@@ -138,14 +138,14 @@ void TestContent::listItems()
 {
     QStringList auxTexts, indicators, personTexts;
     QList<int> choices, persons;
-    for (const auto &item : content::auxiliaryItems) {
-        auxTexts << s(item.listText);
-        choices << item.auxChoice;
-        indicators << s(item.indicator);
+    for (const content::AuxChoice &choice : content::auxChoices) {
+        auxTexts << s(choice.listText);
+        choices << choice.code;
+        indicators << s(choice.indicator);
     }
-    for (const auto &item : content::personItems) {
-        personTexts << s(item.listText);
-        persons << item.person;
+    for (const content::Person &person : content::persons) {
+        personTexts << s(person.listText);
+        persons << person.code;
     }
     QCOMPARE(auxTexts, list({"akar", "fog", "szokott", "kell", "akar/tud/szokott/kell"}));
     QCOMPARE(choices, QList<int>({1, 2, 3, 4, 5}));
@@ -159,6 +159,53 @@ void TestContent::listItems()
         QCOMPARE(content::personColumn(content::personCodes[column]), column);
     for (int person : {3, -1, 12, 4, 111})
         QCOMPARE(content::personColumn(person), -1);
+}
+
+void TestContent::personRows_data()
+{
+    QTest::addColumn<QString>("pronoun");
+    QTest::addColumn<QString>("ownForm"); // of akar
+    QTest::addColumn<QString>("groupForm");
+    QTest::addColumn<bool>("pictogram");
+    QTest::newRow("én") << s("én") << s("akarok") << s("akarunk") << true;
+    QTest::newRow("te") << s("te") << s("akarsz") << s("akartok") << true;
+    QTest::newRow("ő") << s("ő") << s("akar") << s("akarnak") << false;
+    QTest::newRow("mi") << s("mi") << s("akarunk") << s("akarunk") << true;
+    QTest::newRow("ti") << s("ti") << s("akartok") << s("akartok") << true;
+    QTest::newRow("ők") << s("ők") << s("akarnak") << s("akarnak") << false;
+}
+
+// Each person's list item names its pronoun and selects the code whose keys use that
+// pronoun's form, and the group code's form where a group with the person is the subject.
+void TestContent::personRows()
+{
+    QFETCH(QString, pronoun);
+    QFETCH(QString, ownForm);
+    QFETCH(QString, groupForm);
+    QFETCH(bool, pictogram);
+    const auto &rows = content::persons;
+    const auto row = std::find_if(rows.begin(), rows.end(), [&pronoun](const content::Person &p) {
+        return s(p.pronoun) == pronoun;
+    });
+    QVERIFY(row != rows.end());
+    QVERIFY(s(row->listText).contains(pronoun + u':'));
+
+    const ExerciseContent akar = ExerciseContent::forSelection(1, row->code);
+    QVERIFY(words(akar.keys[0]).contains(ownForm));
+    QVERIFY(words(akar.keys[11]).contains(groupForm));
+    // The stored keys of the excursion's group row agree with the group code.
+    QCOMPARE(ExerciseContent::forSelection(5, row->code).keys[1],
+             ExerciseContent::forSelection(5, row->groupCode).keys[1]);
+    const content::Person *group = content::personOf(row->groupCode);
+    QVERIFY(group);
+    QCOMPARE(group->groupCode, row->groupCode);
+
+    QCOMPARE(row->pictogram != nullptr, pictogram);
+    if (pictogram) {
+        const QString plain = pronoun.normalized(QString::NormalizationForm_D)
+                                  .remove(QRegularExpression(QStringLiteral("\\p{M}")));
+        QCOMPARE(s(row->pictogram), QStringLiteral(":/persons/") + plain + QStringLiteral(".svg"));
+    }
 }
 
 void TestContent::sentenceInitialRows_data()
@@ -202,7 +249,7 @@ void TestContent::passages()
     QFETCH(int, auxChoice);
     QFETCH(QString, text);
     for (int person : content::personCodes)
-        QCOMPARE(filled(auxChoice, person).passageText, text);
+        QCOMPARE(ExerciseContent::forSelection(auxChoice, person).passageText, text);
 }
 
 // clang-format off
@@ -231,7 +278,8 @@ void TestContent::rowKeys()
     QFETCH(int, auxChoice);
     QFETCH(QStringList, segments);
     QFETCH(QStringList, keys);
-    const ExerciseContent content = filled(auxChoice, keys.isEmpty() ? 11 : 0);
+    const ExerciseContent content =
+        ExerciseContent::forSelection(auxChoice, keys.isEmpty() ? 11 : 0);
     QCOMPARE(toList(content.segments), segments);
     if (!keys.isEmpty())
         QCOMPARE(toList(content.keys), keys);
@@ -317,21 +365,18 @@ void TestContent::frames()
     QFETCH(int, auxChoice);
     QFETCH(QStringList, before);
     QFETCH(QStringList, after);
-    const ExerciseContent content = filled(auxChoice, 0);
+    const ExerciseContent content = ExerciseContent::forSelection(auxChoice, 0);
     QCOMPARE(frameSide(content, true), before);
     QCOMPARE(frameSide(content, false), after);
 }
 
 void TestContent::passageBoxLines()
 {
-    const ExerciseContent content = filled(1, 0);
-    QStringList lines;
-    for (int i = 0; i <= 4; ++i)
-        lines << passageLine(content, i);
-    QCOMPARE(lines, list({"Ma reggel Edit korán akar felkelni.",
-                          " Pontosan akar az irodába érkezni.", "Délelőtt sok levelet akar írni.",
-                          "Délben le akar menni a büfébe.", " Nem akar ebédelni,"}));
-    QCOMPARE(passageLine(filled(4, 0), 3), s(" Pénzt kell váltania a bankban,"));
+    QCOMPARE(passageLines(1, 0, 5),
+             list({"Ma reggel Edit korán akar felkelni.\n", " Pontosan akar az irodába érkezni.\n",
+                   "Délelőtt sok levelet akar írni.\n", "Délben le akar menni a büfébe.\n",
+                   " Nem akar ebédelni,\n"}));
+    QCOMPARE(passageLines(4, 0, 4).last(), s(" Pénzt kell váltania a bankban,\n"));
 }
 
 void TestContent::officeDayKeysUseAuxiliaryForms_data()
@@ -357,9 +402,10 @@ void TestContent::officeDayKeysUseAuxiliaryForms()
     QFETCH(int, auxChoice);
     QFETCH(QStringList, personForms);
     QFETCH(QStringList, groupForms);
-    const ExerciseContent akar = filled(1, 0);
+    const ExerciseContent akar = ExerciseContent::forSelection(1, 0);
     for (int column = 0; column < 6; ++column) {
-        const ExerciseContent content = filled(auxChoice, content::personCodes[column]);
+        const ExerciseContent content =
+            ExerciseContent::forSelection(auxChoice, content::personCodes[column]);
         for (int i = 0; i <= 10; ++i)
             QCOMPARE(content.keys[i], exchangeWord(akar.keys[i], s("akar"), personForms[column]));
         QCOMPARE(content.keys[11], exchangeWord(akar.keys[11], s("akarnak"), groupForms[column]));
@@ -388,7 +434,7 @@ void TestContent::kellTakesPersonalEnding()
         list({"nod", "ned", "nöd"}),       list({"nunk", "nünk", "nünk"}),
         list({"notok", "netek", "nötök"}), list({"niuk", "niük", "niük"})};
 
-    const QString rowKey = filled(auxChoice, 0).keys[row];
+    const QString rowKey = ExerciseContent::forSelection(auxChoice, 0).keys[row];
     QVERIFY(words(rowKey).contains(u"kell"));
     QString infinitive;
     for (const QString &word : words(rowKey))
@@ -408,7 +454,7 @@ void TestContent::kellTakesPersonalEnding()
         if (auxChoice == 4 && row == 0)
             expected = exchangeWord(expected, s("Gábornak"), s("a lányoknak"))
                            .mid(person == 33 ? 0 : s("a lányoknak ").size());
-        QCOMPARE(filled(auxChoice, person).keys[row], expected);
+        QCOMPARE(ExerciseContent::forSelection(auxChoice, person).keys[row], expected);
     }
 }
 
@@ -427,7 +473,7 @@ void TestContent::mixedChoiceForms()
 {
     QFETCH(int, row);
     QFETCH(QStringList, forms);
-    const QString rowKey = filled(5, 0).keys[row];
+    const QString rowKey = ExerciseContent::forSelection(5, 0).keys[row];
     QCOMPARE(byPerson(5, [row](const ExerciseContent &content) { return content.keys[row]; }),
              QStringList({rowKey, exchangeWord(rowKey, forms[0], forms[1]),
                           exchangeWord(rowKey, forms[0], forms[2]),
@@ -442,9 +488,9 @@ void TestContent::mixedChoiceForms()
 void TestContent::segmentsChangeOnlyTheVerb()
 {
     for (int auxChoice : {1, 4, 5}) {
-        const ExerciseContent rowKeys = filled(auxChoice, 0);
+        const ExerciseContent rowKeys = ExerciseContent::forSelection(auxChoice, 0);
         for (int person : content::personCodes) {
-            const ExerciseContent content = filled(auxChoice, person);
+            const ExerciseContent content = ExerciseContent::forSelection(auxChoice, person);
             for (int i = 0; i < SegmentCount; ++i) {
                 QStringList base = words(rowKeys.segments[i]);
                 QStringList text = words(content.segments[i]);
@@ -473,9 +519,9 @@ void TestContent::framesChangeOnlyWhereListed()
     const std::array<QList<int>, 5> varyingBefore = {{{0}, {0}, {0}, {}, {0, 3, 6}}};
     const std::array<QList<int>, 5> varyingAfter = {{{10}, {10}, {10}, {4}, {0}}};
     for (int auxChoice = 1; auxChoice <= 5; ++auxChoice) {
-        const ExerciseContent base = filled(auxChoice, 0);
+        const ExerciseContent base = ExerciseContent::forSelection(auxChoice, 0);
         for (int person : content::personCodes) {
-            const ExerciseContent content = filled(auxChoice, person);
+            const ExerciseContent content = ExerciseContent::forSelection(auxChoice, person);
             for (int i = 0; i < SegmentCount; ++i) {
                 if (!varyingBefore[auxChoice - 1].contains(i))
                     QCOMPARE(content.frames[i].before, base.frames[i].before);
@@ -499,7 +545,7 @@ void TestContent::textRules()
 {
     QFETCH(int, auxChoice);
     QFETCH(int, person);
-    const ExerciseContent content = filled(auxChoice, person);
+    const ExerciseContent content = ExerciseContent::forSelection(auxChoice, person);
     // Characters the answer box turns into accented letters cannot be typed.
     const QString remapped = s("\"')+-0:;=[\\]_`{|}~");
     // The old code-page stand-ins for ő, ű, Ő and Ű.
@@ -542,14 +588,14 @@ void TestContent::textRules()
 
 void TestContent::sharedRows()
 {
-    const ExerciseContent excursion = filled(5, 0);
+    const ExerciseContent excursion = ExerciseContent::forSelection(5, 0);
     for (int person : content::personCodes) {
-        const QStringList akar = toList(filled(1, person).segments);
-        QCOMPARE(toList(filled(2, person).segments), akar);
-        QCOMPARE(toList(filled(3, person).segments), akar);
+        const QStringList akar = toList(ExerciseContent::forSelection(1, person).segments);
+        QCOMPARE(toList(ExerciseContent::forSelection(2, person).segments), akar);
+        QCOMPARE(toList(ExerciseContent::forSelection(3, person).segments), akar);
 
         // In excursion rows 3 to 5 the friends, not the person, are the subject.
-        const ExerciseContent content = filled(5, person);
+        const ExerciseContent content = ExerciseContent::forSelection(5, person);
         for (int i = 3; i <= 5; ++i) {
             QCOMPARE(content.segments[i], excursion.segments[i]);
             QCOMPARE(content.keys[i], excursion.keys[i]);
@@ -559,7 +605,7 @@ void TestContent::sharedRows()
 
 void TestContent::refill()
 {
-    ExerciseContent content = filled(5, 33);
+    ExerciseContent content = ExerciseContent::forSelection(5, 33);
     const QStringList first = tableTexts(content);
     content.fillAll();
     QCOMPARE(tableTexts(content), first);
@@ -568,7 +614,7 @@ void TestContent::refill()
     content.auxChoice = 1;
     content.person = 1;
     content.fillAll();
-    const ExerciseContent fresh = filled(1, 1);
+    const ExerciseContent fresh = ExerciseContent::forSelection(1, 1);
     QCOMPARE(content.passageText, fresh.passageText);
     QCOMPARE(tableTexts(content), tableTexts(fresh));
 }
@@ -589,7 +635,7 @@ void TestContent::outOfRangeWritesNothing()
 {
     QFETCH(int, auxChoice);
     QFETCH(int, person);
-    ExerciseContent content = filled(2, 22);
+    ExerciseContent content = ExerciseContent::forSelection(2, 22);
     const ExerciseContent before = content;
     content.auxChoice = auxChoice;
     content.person = person;

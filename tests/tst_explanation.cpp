@@ -10,28 +10,20 @@
 
 #include <iterator>
 
+using content::ExerciseContent;
 using explanation::Mistake;
 using i18n::Language;
 
 namespace {
 
-content::ExerciseContent materialOf(int auxChoice, int person)
-{
-    content::ExerciseContent material;
-    material.auxChoice = auxChoice;
-    material.person = person;
-    material.fillAll();
-    return material;
-}
-
 QString keyOf(int auxChoice, int person, int segment)
 {
-    return materialOf(auxChoice, person).keys[segment];
+    return ExerciseContent::forSelection(auxChoice, person).keys[segment];
 }
 
 QString segmentOf(int auxChoice, int person, int segment)
 {
-    return materialOf(auxChoice, person).segments[segment];
+    return ExerciseContent::forSelection(auxChoice, person).segments[segment];
 }
 
 // As Upper leaves an answer on a segment that begins a sentence.
@@ -236,11 +228,11 @@ void ExplanationTest::textsInEveryLanguage()
 void ExplanationTest::noKeyWordGivenAway()
 {
     int explained = 0;
-    for (const content::AuxiliaryItem &aux : content::auxiliaryItems) {
+    for (const content::AuxChoice &aux : content::auxChoices) {
         // The auxiliary indicator already shows these words.
         const QSet<QString> shown = longWordsOf(QString::fromUtf8(aux.indicator));
         for (int person : content::personCodes) {
-            const content::ExerciseContent material = materialOf(aux.auxChoice, person);
+            const ExerciseContent material = ExerciseContent::forSelection(aux.code, person);
             for (int segment = 0; segment < content::SegmentCount; ++segment) {
                 const QString key = material.keys[segment];
                 QStringList answers = {material.segments[segment],
@@ -251,18 +243,18 @@ void ExplanationTest::noKeyWordGivenAway()
                                        withWord(key, 0, QStringLiteral("x")),
                                        QString()};
                 for (int other : content::personCodes)
-                    answers << keyOf(aux.auxChoice, other, segment);
+                    answers << keyOf(aux.code, other, segment);
                 for (int other = 1; other <= 3; ++other)
                     answers << keyOf(other, person, segment);
                 for (const QString &answer : answers) {
                     const Mistake mistake =
-                        explanation::explainMistake(aux.auxChoice, person, segment, answer);
+                        explanation::explainMistake(aux.code, person, segment, answer);
                     QCOMPARE(mistake.kind == Mistake::None, answer == key);
                     const QSet<QString> known = longWordsOf(answer) + shown;
                     const QSet<QString> keyWords = longWordsOf(key);
                     for (Language language : {i18n::Hungarian, i18n::English, i18n::Spanish}) {
                         const QString text =
-                            explanation::describeMistake(mistake, aux.auxChoice, person, language);
+                            explanation::describeMistake(mistake, aux.code, person, language);
                         for (const QString &word : longWordsOf(text))
                             QVERIFY2(!keyWords.contains(word) || known.contains(word),
                                      qPrintable(key + QStringLiteral(" / ") + text));

@@ -25,12 +25,10 @@ void writeRow(const char *table, int auxChoice, int person, int index, const QSt
 int main()
 {
     writeLine(QStringLiteral("table\tauxChoice\tperson\tindex\ttext"));
-    for (int auxChoice = 1; auxChoice <= 5; ++auxChoice) {
+    for (const content::AuxChoice &choice : content::auxChoices) {
+        const int auxChoice = choice.code;
         for (int person : content::personCodes) {
-            content::ExerciseContent content;
-            content.auxChoice = auxChoice;
-            content.person = person;
-            content.fillAll();
+            const auto content = content::ExerciseContent::forSelection(auxChoice, person);
 
             writeRow("passage", auxChoice, person, 0, content.passageText);
             for (int i = 0; i < content::SegmentCount; ++i)

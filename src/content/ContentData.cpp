@@ -2,31 +2,7 @@
 // row are the persons 0, 1, 2, 11, 22, 33 (ő, én, te, mi, ti, ők).
 #include "content/ContentData.h"
 
-#include "content/ExerciseContent.h"
-
 // clang-format off
-
-namespace content {
-
-// The items of the two selection lists, in list order.
-const std::array<AuxiliaryItem, 5> auxiliaryItems = {{
-    {"akar", 1, "+ akar"},
-    {"fog", 2, "+ fog"},
-    {"szokott", 3, "+ szokott"},
-    {"kell", 4, "+ kell"},
-    {"akar/tud/szokott/kell", 5, "+ akar/kell/szokott/tud"},
-}};
-
-const std::array<PersonItem, 6> personItems = {{
-    {"én:  1", 1},
-    {"te:  2", 2},
-    {"(ő:  3)", 0},
-    {"mi:  1 1", 11},
-    {"ti:  2 2", 22},
-    {"(ők:  3 3)", 33},
-}};
-
-} // namespace content
 
 namespace content::data {
 
@@ -108,14 +84,14 @@ const std::array<KeyPattern, RowCount> officeDayKeyPatterns = {{
     {"Együtt ",          FormUsed::Group,  " moziba menni"},
 }};
 
-//                       akar                      fog                     szokott
-const std::array<std::array<AuxiliaryForms, 3>, PersonColumnCount> officeDayAuxiliaryForms = {{
-    /* 0  */ {{{"akar",    "akarnak"}, {"fog",    "fognak"}, {"szokott",   "szoktak"}}},
-    /* 1  */ {{{"akarok",  "akarunk"}, {"fogok",  "fogunk"}, {"szoktam",   "szoktunk"}}},
-    /* 2  */ {{{"akarsz",  "akartok"}, {"fogsz",  "fogtok"}, {"szoktál",   "szoktatok"}}},
-    /* 11 */ {{{"akarunk", "akarunk"}, {"fogunk", "fogunk"}, {"szoktunk",  "szoktunk"}}},
-    /* 22 */ {{{"akartok", "akartok"}, {"fogtok", "fogtok"}, {"szoktatok", "szoktatok"}}},
-    /* 33 */ {{{"akarnak", "akarnak"}, {"fognak", "fognak"}, {"szoktak",   "szoktak"}}},
+// The auxiliaries' own forms; a row whose subject is a group uses the form of the group code.
+const std::array<const char *, 3> officeDayAuxiliaries = {"akar", "fog", "szokott"};
+
+//                      0          1          2          11          22           33
+const std::array<PersonTexts, 3> officeDayAuxiliaryForms = {{
+    /* akar    */ {"akar",    "akarok",  "akarsz",  "akarunk",  "akartok",   "akarnak"},
+    /* fog     */ {"fog",     "fogok",   "fogsz",   "fogunk",   "fogtok",    "fognak"},
+    /* szokott */ {"szokott", "szoktam", "szoktál", "szoktunk", "szoktatok", "szoktak"},
 }};
 
 const PersonTable tripKeys = {{
@@ -215,6 +191,15 @@ const std::array<PersonFrameTexts, 4> excursionPersonFrames = {{
     {0, FrameSide::After,  {"a barátaival.", "a barátaimmal.", "a barátaiddal.", "a barátainkkal.", "a barátaitokkal.", "a barátaikkal."}},
     {3, FrameSide::Before, {"A barátai ezen a héten", "A barátaim ezen a héten is", "A barátaid ezen a héten is", "A barátaink ezen a héten is", "A barátaitok ezen a héten is", "A barátaik ezen a héten is"}},
     {6, FrameSide::Before, {"Sajnos Péter most", "Sajnos most", "Sajnos most", "Sajnos most", "Sajnos most", "Sajnos Péterék most"}},
+}};
+
+// ---- Passages ---------------------------------------------------------------
+
+// By Passage: text, segments, whole keys, frames, sentence starts, frames by person.
+const std::array<PassageTexts, 3> passages = {{
+    {officeDayPassage, officeDaySegments, nullptr,        officeDayFrames, rowsOf(officeDaySentenceStarts), rowsOf(officeDayPersonFrames)},
+    {tripPassage,      tripSegments,      &tripKeys,      tripFrames,      rowsOf(tripSentenceStarts),      rowsOf(tripPersonFrames)},
+    {excursionPassage, excursionSegments, &excursionKeys, excursionFrames, rowsOf(excursionSentenceStarts), rowsOf(excursionPersonFrames)},
 }};
 
 // clang-format on

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace content::data {
 
@@ -16,22 +17,23 @@ using PersonTexts = std::array<const char *, PersonColumnCount>;
 // Twelve rows of texts by person: a segment or key table of one passage.
 using PersonTable = std::array<PersonTexts, RowCount>;
 
-// The passages as the learner reads them before the exercise.
-extern const char *const officeDayPassage;
-extern const char *const tripPassage;
-extern const char *const excursionPassage;
+// A run of rows of a fixed array, so that lists of different lengths share one type.
+template <typename T> struct Rows
+{
+    const T *first;
+    std::size_t count;
 
-// Rows whose key begins a sentence, by passage.
-extern const std::array<int, 4> officeDaySentenceStarts;
-extern const std::array<int, 5> tripSentenceStarts;
-extern const std::array<int, 3> excursionSentenceStarts;
+    const T *begin() const { return first; }
+    const T *end() const { return first + count; }
+};
 
-// Plain segments.
-extern const PersonTable officeDaySegments;
-extern const PersonTable tripSegments;
-extern const PersonTable excursionSegments;
+template <typename T, std::size_t N> constexpr Rows<T> rowsOf(const std::array<T, N> &rows)
+{
+    return {rows.data(), N};
+}
 
-// Which auxiliary form an office-day key is built with.
+// Which auxiliary form an office-day key is built with: the person's own, or that of its
+// group code.
 enum class FormUsed
 {
     Person,
@@ -46,32 +48,12 @@ struct KeyPattern
     const char *suffix;
 };
 
-extern const std::array<KeyPattern, RowCount> officeDayKeyPatterns;
-
-// Person form and group form of one auxiliary for one person.
-struct AuxiliaryForms
-{
-    const char *personForm;
-    const char *groupForm;
-};
-
-// Forms of akar, fog and szokott (in that order) for each person column.
-extern const std::array<std::array<AuxiliaryForms, 3>, PersonColumnCount> officeDayAuxiliaryForms;
-
-// Whole stored keys of the kell passage and of the mixed choice.
-extern const PersonTable tripKeys;
-extern const PersonTable excursionKeys;
-
 // The words before and after a segment, as written for person 0.
 struct FrameTexts
 {
     const char *before;
     const char *after;
 };
-
-extern const std::array<FrameTexts, RowCount> officeDayFrames;
-extern const std::array<FrameTexts, RowCount> tripFrames;
-extern const std::array<FrameTexts, RowCount> excursionFrames;
 
 // A frame text that changes with the person, written over the person 0 text.
 enum class FrameSide
@@ -87,11 +69,27 @@ struct PersonFrameTexts
     PersonTexts texts;
 };
 
-// First frame of the office-day passage for akar, fog and szokott (in that order).
+// The texts of one passage.
+struct PassageTexts
+{
+    const char *text; // as the learner reads it before the exercise
+    const PersonTable &segments;
+    const PersonTable *keys; // stored whole; none for the office day, whose keys are composed
+    const std::array<FrameTexts, RowCount> &frames;
+    Rows<int> sentenceStarts; // rows whose key begins a sentence
+    Rows<PersonFrameTexts> personFrames;
+};
+
+// The three passages, by Passage.
+extern const std::array<PassageTexts, 3> passages;
+
+// The office-day auxiliaries, by OfficeDayAuxiliary: the rows of the two tables below.
+extern const std::array<const char *, 3> officeDayAuxiliaries;
+// The forms of each auxiliary by person.
+extern const std::array<PersonTexts, 3> officeDayAuxiliaryForms;
+// The first frame of the office-day passage, which changes with the auxiliary too.
 extern const std::array<PersonTexts, 3> officeDayFirstFrames;
 
-extern const std::array<PersonFrameTexts, 1> officeDayPersonFrames;
-extern const std::array<PersonFrameTexts, 1> tripPersonFrames;
-extern const std::array<PersonFrameTexts, 4> excursionPersonFrames;
+extern const std::array<KeyPattern, RowCount> officeDayKeyPatterns;
 
 } // namespace content::data

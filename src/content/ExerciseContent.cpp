@@ -8,38 +8,9 @@ namespace content {
 
 namespace {
 
-enum class Passage
+const data::PassageTexts *passageOf(const AuxChoice *choice)
 {
-    None,
-    OfficeDay,
-    Trip,
-    Excursion
-};
-
-Passage passageOf(int auxChoice)
-{
-    if (auxChoice >= 1 && auxChoice <= 3)
-        return Passage::OfficeDay;
-    if (auxChoice == 4)
-        return Passage::Trip;
-    if (auxChoice == 5)
-        return Passage::Excursion;
-    return Passage::None;
-}
-
-const data::PersonTable *segmentTable(Passage passage)
-{
-    switch (passage) {
-    case Passage::OfficeDay:
-        return &data::officeDaySegments;
-    case Passage::Trip:
-        return &data::tripSegments;
-    case Passage::Excursion:
-        return &data::excursionSegments;
-    case Passage::None:
-        break;
-    }
-    return nullptr;
+    return choice ? &data::passages[std::size_t(choice->passage)] : nullptr;
 }
 
 void writeColumn(std::array<QString, SegmentCount> &table, const data::PersonTable &source,
@@ -56,14 +27,29 @@ void writeFrames(std::array<Frame, SegmentCount> &frames,
         frames[i] = {QString::fromUtf8(source[i].before), QString::fromUtf8(source[i].after)};
 }
 
-template <std::size_t N>
 void writePersonFrames(std::array<Frame, SegmentCount> &frames,
-                       const std::array<data::PersonFrameTexts, N> &source, int column)
+                       data::Rows<data::PersonFrameTexts> source, int column)
 {
     for (const data::PersonFrameTexts &entry : source) {
         Frame &frame = frames[entry.row];
         QString &text = entry.side == data::FrameSide::Before ? frame.before : frame.after;
         text = QString::fromUtf8(entry.texts[column]);
+    }
+}
+
+// An office-day key is its row's pattern around the form of the auxiliary: the person's
+// own form, or that of its group code where a group is the subject.
+void composeOfficeDayKeys(std::array<QString, SegmentCount> &keys, OfficeDayAuxiliary auxiliary,
+                          const Person &person)
+{
+    const data::PersonTexts &forms = data::officeDayAuxiliaryForms[std::size_t(auxiliary)];
+    const QString personForm = QString::fromUtf8(forms[personColumn(person.code)]);
+    const QString groupForm = QString::fromUtf8(forms[personColumn(person.groupCode)]);
+    for (int i = 0; i < SegmentCount; ++i) {
+        const data::KeyPattern &pattern = data::officeDayKeyPatterns[i];
+        keys[i] = QString::fromUtf8(pattern.prefix) +
+                  (pattern.form == data::FormUsed::Group ? groupForm : personForm) +
+                  QString::fromUtf8(pattern.suffix);
     }
 }
 
@@ -77,96 +63,55 @@ int personColumn(int person)
 
 bool isSentenceInitial(int auxChoice, int segment)
 {
-    const auto contains = [segment](const auto &rows) {
-        return std::find(rows.begin(), rows.end(), segment) != rows.end();
-    };
-    switch (passageOf(auxChoice)) {
-    case Passage::OfficeDay:
-        return contains(data::officeDaySentenceStarts);
-    case Passage::Trip:
-        return contains(data::tripSentenceStarts);
-    case Passage::Excursion:
-        return contains(data::excursionSentenceStarts);
-    case Passage::None:
-        break;
-    }
-    return false;
+    const data::PassageTexts *passage = passageOf(auxChoiceOf(auxChoice));
+    if (!passage)
+        return false;
+    const data::Rows<int> rows = passage->sentenceStarts;
+    return std::find(rows.begin(), rows.end(), segment) != rows.end();
 }
 
 void ExerciseContent::alapok()
 {
-    switch (passageOf(auxChoice)) {
-    case Passage::OfficeDay:
-        passageText = QString::fromUtf8(data::officeDayPassage);
-        break;
-    case Passage::Trip:
-        passageText = QString::fromUtf8(data::tripPassage);
-        break;
-    case Passage::Excursion:
-        passageText = QString::fromUtf8(data::excursionPassage);
-        break;
-    case Passage::None:
-        break;
-    }
+    if (const data::PassageTexts *passage = passageOf(auxChoiceOf(auxChoice)))
+        passageText = QString::fromUtf8(passage->text);
 }
 
 void ExerciseContent::kerdes()
 {
-    const data::PersonTable *table = segmentTable(passageOf(auxChoice));
+    const data::PassageTexts *passage = passageOf(auxChoiceOf(auxChoice));
     const int column = personColumn(person);
-    if (!table || column < 0)
+    if (!passage || column < 0)
         return;
-    writeColumn(segments, *table, column);
+    writeColumn(segments, passage->segments, column);
 }
 
 void ExerciseContent::kulcsok()
 {
-    const Passage passage = passageOf(auxChoice);
-    const int column = personColumn(person);
-    if (passage == Passage::None || column < 0)
+    const AuxChoice *choice = auxChoiceOf(auxChoice);
+    const Person *who = personOf(person);
+    if (!choice || !who)
         return;
-
-    if (passage == Passage::OfficeDay) {
-        const data::AuxiliaryForms &forms = data::officeDayAuxiliaryForms[column][auxChoice - 1];
-        for (int i = 0; i < SegmentCount; ++i) {
-            const data::KeyPattern &pattern = data::officeDayKeyPatterns[i];
-            const char *form =
-                pattern.form == data::FormUsed::Group ? forms.groupForm : forms.personForm;
-            keys[i] = QString::fromUtf8(pattern.prefix) + QString::fromUtf8(form) +
-                      QString::fromUtf8(pattern.suffix);
-        }
-    } else if (passage == Passage::Trip) {
-        writeColumn(keys, data::tripKeys, column);
-    } else {
-        writeColumn(keys, data::excursionKeys, column);
-    }
+    if (choice->auxiliary != OfficeDayAuxiliary::None)
+        composeOfficeDayKeys(keys, choice->auxiliary, *who);
+    else
+        writeColumn(keys, *passageOf(choice)->keys, personColumn(person));
 }
 
 void ExerciseContent::mondat()
 {
-    const Passage passage = passageOf(auxChoice);
+    const AuxChoice *choice = auxChoiceOf(auxChoice);
+    const data::PassageTexts *passage = passageOf(choice);
     const int column = personColumn(person);
-    if (passage == Passage::None || column < 0)
+    if (!passage || column < 0)
         return;
 
     // The person 0 frames first; the texts that change with the person overwrite them.
-    switch (passage) {
-    case Passage::OfficeDay:
-        writeFrames(frames, data::officeDayFrames);
-        frames[0].before = QString::fromUtf8(data::officeDayFirstFrames[auxChoice - 1][column]);
-        writePersonFrames(frames, data::officeDayPersonFrames, column);
-        break;
-    case Passage::Trip:
-        writeFrames(frames, data::tripFrames);
-        writePersonFrames(frames, data::tripPersonFrames, column);
-        break;
-    case Passage::Excursion:
-        writeFrames(frames, data::excursionFrames);
-        writePersonFrames(frames, data::excursionPersonFrames, column);
-        break;
-    case Passage::None:
-        break;
+    writeFrames(frames, passage->frames);
+    if (choice->auxiliary != OfficeDayAuxiliary::None) {
+        frames[0].before =
+            QString::fromUtf8(data::officeDayFirstFrames[std::size_t(choice->auxiliary)][column]);
     }
+    writePersonFrames(frames, passage->personFrames, column);
 }
 
 void ExerciseContent::fillAll()
@@ -175,6 +120,15 @@ void ExerciseContent::fillAll()
     kerdes();
     kulcsok();
     mondat();
+}
+
+ExerciseContent ExerciseContent::forSelection(int auxChoice, int person)
+{
+    ExerciseContent content;
+    content.auxChoice = auxChoice;
+    content.person = person;
+    content.fillAll();
+    return content;
 }
 
 } // namespace content

@@ -1,6 +1,8 @@
 // The material of one exercise: the learner's selection and the tables built from it.
 #pragma once
 
+#include "content/Selections.h"
+
 #include <QString>
 
 #include <array>
@@ -15,25 +17,6 @@ struct Frame
     QString before;
     QString after;
 };
-
-// An item of the Auxiliaries list, the `auxChoice` it selects and the indicator caption.
-struct AuxiliaryItem
-{
-    const char *listText;
-    int auxChoice;
-    const char *indicator;
-};
-
-// An item of the Persons list and the `person` code it selects.
-struct PersonItem
-{
-    const char *listText;
-    int person;
-};
-
-// The list items in list order.
-extern const std::array<AuxiliaryItem, 5> auxiliaryItems;
-extern const std::array<PersonItem, 6> personItems;
 
 // The six `person` codes in column order of the content tables.
 constexpr std::array<int, 6> personCodes = {0, 1, 2, 11, 22, 33};
@@ -50,8 +33,8 @@ bool isSentenceInitial(int auxChoice, int segment);
 class ExerciseContent
 {
 public:
-    int auxChoice = 0; // 1 akar, 2 fog, 3 szokott, 4 kell, 5 the mixed choice
-    int person = 0;    // 0, 1, 2, 11, 22 or 33
+    int auxChoice = 0; // a code of auxChoices
+    int person = 0;    // a code of persons
     int segment = 0;   // the current segment, 0..11
 
     QString passageText;
@@ -66,6 +49,9 @@ public:
 
     // All four, for tools and tests that want the whole material of a selection.
     void fillAll();
+
+    // The whole material of a selection: its codes set and all four tables filled.
+    static ExerciseContent forSelection(int auxChoice, int person);
 };
 
 } // namespace content

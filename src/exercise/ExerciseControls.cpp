@@ -5,6 +5,7 @@
 #include "common/Fonts.h"
 #include "common/Pictures.h"
 #include "common/TextZoom.h"
+#include "content/Selections.h"
 #include "exercise/AnswerBox.h"
 
 #include <QComboBox>
@@ -16,6 +17,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using ui::Face;
 
 namespace {
@@ -25,27 +28,20 @@ const QColor passageGreen(192, 255, 192);
 const QColor darkRed(192, 0, 0);
 const QColor hintGreen(0, 64, 0);
 
-// The pictograms of én, te, mi and ti, in the order of the picture store.
-const char *const pictureFiles[] = {":/persons/en.svg", ":/persons/te.svg", ":/persons/mi.svg",
-                                    ":/persons/ti.svg"};
 constexpr int pictureSize = 40;
 
-// The place of a person's pictogram in the picture store, or -1 for the third
-// persons, which have none.
+// The place of a person's pictogram in the picture store, which holds the pictograms in
+// the order of the Persons list; -1 for a person without one.
 int pictureStoreIndex(int person)
 {
-    switch (person) {
-    case 1:
-        return 0;
-    case 2:
-        return 1;
-    case 11:
-        return 2;
-    case 22:
-        return 3;
-    default:
-        return -1;
+    int index = 0;
+    for (const content::Person &row : content::persons) {
+        if (row.code == person)
+            return row.pictogram ? index : -1;
+        if (row.pictogram)
+            ++index;
     }
+    return -1;
 }
 
 QLabel *makeLabel(const char *name, const QString &caption, const QFont &font, QWidget *parent)
@@ -129,8 +125,12 @@ void ExerciseControls::applyZoom(QMainWindow *window, int percent)
 void ExerciseControls::reserveRoom(int percent)
 {
     Text4->setMinimumHeight(90 * percent / 100);
-    Label6->setMinimumWidth(
-        Label6->fontMetrics().horizontalAdvance(QStringLiteral("+ akar/kell/szokott/tud")) + 16);
+    int widest = 0;
+    for (const content::AuxChoice &choice : content::auxChoices) {
+        widest = std::max(
+            widest, Label6->fontMetrics().horizontalAdvance(QString::fromUtf8(choice.indicator)));
+    }
+    Label6->setMinimumWidth(widest + 16);
     Label1->setMinimumHeight(3 * Label1->fontMetrics().lineSpacing() + 8);
 }
 
@@ -292,11 +292,6 @@ void ExerciseControls::setTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-bool ExerciseControls::hasPicture(int person)
-{
-    return pictureStoreIndex(person) >= 0;
-}
-
 QPixmap ExerciseControls::personPicture(int person, qreal devicePixelRatio)
 {
     const int index = pictureStoreIndex(person);
@@ -305,8 +300,8 @@ QPixmap ExerciseControls::personPicture(int person, qreal devicePixelRatio)
     // Drawn on first use only, so that start-up does not pay for it.
     QLabel *store = pictureStore[index];
     if (store->pixmap().isNull()) {
-        store->setPixmap(
-            ui::svgPixmap(QLatin1String(pictureFiles[index]), pictureSize, devicePixelRatio));
+        store->setPixmap(ui::svgPixmap(QLatin1String(content::personOf(person)->pictogram),
+                                       pictureSize, devicePixelRatio));
     }
     return store->pixmap();
 }

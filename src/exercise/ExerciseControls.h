@@ -38,10 +38,8 @@ public:
     // passage box, the indicator and the hint line keep for their texts with it.
     void applyZoom(QMainWindow *window, int percent);
 
-    // Whether `person` has a pictogram: the third persons have none.
-    static bool hasPicture(int person);
     // The pictogram of `person` from the picture store, drawn on first use for
-    // `devicePixelRatio`.
+    // `devicePixelRatio`; none for a person without one.
     QPixmap personPicture(int person, qreal devicePixelRatio);
 
     // The controls row by row, top to bottom, on the window's central surface.

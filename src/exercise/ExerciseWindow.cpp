@@ -4,6 +4,7 @@
 #include "common/FocusRing.h"
 #include "common/TextZoom.h"
 #include "common/WindowFit.h"
+#include "content/Selections.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
 #include "reference/ReferenceWindow.h"
@@ -22,6 +23,16 @@ namespace {
 
 // The size the window opens with, unless the screen is smaller.
 constexpr QSize builtInSize(720, 580);
+
+// Puts the list texts of `rows` into `list` in table order and shows the one at `shown`.
+template <typename Row, std::size_t N>
+void fillList(QComboBox *list, const std::array<Row, N> &rows, int shown)
+{
+    for (const Row &row : rows)
+        list->addItem(QString::fromUtf8(row.listText));
+    list->setCurrentIndex(shown);
+    list->setEditText(QString::fromUtf8(rows[shown].listText));
+}
 
 } // namespace
 
@@ -137,8 +148,8 @@ void ExerciseWindow::Form_Load()
     ui::centreOnScreen(this, builtInSize);
     mnuOntop_Click();
 
-    m_session.setPerson(0);
-    m_session.setAuxChoice(2);
+    m_session.setPerson(content::startPerson);
+    m_session.setAuxChoice(content::startAuxChoice);
     m_session.alapok();
     m_ui.Text4->setPlainText(m_session.content().passageText);
 
@@ -161,13 +172,9 @@ void ExerciseWindow::Form_Load()
 
 void ExerciseWindow::fillLists()
 {
-    for (const content::AuxiliaryItem &item : content::auxiliaryItems)
-        m_ui.Combo1->addItem(QString::fromUtf8(item.listText));
-    m_ui.Combo1->setEditText(QStringLiteral("akar"));
-    for (const content::PersonItem &item : content::personItems)
-        m_ui.Combo2->addItem(QString::fromUtf8(item.listText));
-    m_ui.Combo2->setCurrentIndex(2);
-    m_ui.Combo2->setEditText(QStringLiteral("(ő:  3)"));
+    fillList(m_ui.Combo1, content::auxChoices,
+             content::auxListPosition(content::auxChoiceShownAtStart));
+    fillList(m_ui.Combo2, content::persons, content::personListPosition(content::startPerson));
 }
 
 void ExerciseWindow::Start_Click()
@@ -298,10 +305,10 @@ void ExerciseWindow::pickWhileRunning(const QString &lock)
 void ExerciseWindow::valt()
 {
     const QString auxText = m_ui.Combo1->currentText();
-    for (const content::AuxiliaryItem &item : content::auxiliaryItems) {
-        if (auxText == QString::fromUtf8(item.listText)) {
-            m_session.setAuxChoice(item.auxChoice);
-            m_ui.Label6->setText(QString::fromUtf8(item.indicator));
+    for (const content::AuxChoice &choice : content::auxChoices) {
+        if (auxText == QString::fromUtf8(choice.listText)) {
+            m_session.setAuxChoice(choice.code);
+            m_ui.Label6->setText(QString::fromUtf8(choice.indicator));
             m_ui.Label2->setText(m_texts[i18n::txtInstruction]);
             break;
         }
@@ -309,12 +316,12 @@ void ExerciseWindow::valt()
     m_session.alapok();
 
     const QString personText = m_ui.Combo2->currentText();
-    for (const content::PersonItem &item : content::personItems) {
-        if (personText != QString::fromUtf8(item.listText))
+    for (const content::Person &row : content::persons) {
+        if (personText != QString::fromUtf8(row.listText))
             continue;
-        m_session.setPerson(item.person);
-        if (ExerciseControls::hasPicture(item.person)) {
-            m_ui.Image1->setPixmap(m_ui.personPicture(item.person, devicePixelRatioF()));
+        m_session.setPerson(row.code);
+        if (row.pictogram) {
+            m_ui.Image1->setPixmap(m_ui.personPicture(row.code, devicePixelRatioF()));
             m_ui.Image1->setAccessibleName(personText);
         }
         break;
@@ -322,7 +329,8 @@ void ExerciseWindow::valt()
 
     m_ui.Text4->setPlainText(m_session.content().passageText);
     m_session.rewind();
-    m_ui.Image1->setVisible(ExerciseControls::hasPicture(m_session.content().person));
+    const content::Person *current = content::personOf(m_session.content().person);
+    m_ui.Image1->setVisible(current && current->pictogram);
     m_ui.Label6->show();
 }
 

@@ -4,67 +4,33 @@
 #include "i18n/FeedbackTexts.h"
 
 #include <algorithm>
-#include <array>
 
 namespace explanation {
 
 namespace {
 
-// The pronoun that names each person, in the order of the Persons list.
-struct PersonPronoun
-{
-    int person;
-    const char16_t *pronoun;
-};
-constexpr std::array<PersonPronoun, 6> pronouns = {{
-    {1, u"én"},
-    {2, u"te"},
-    {0, u"ő"},
-    {11, u"mi"},
-    {22, u"ti"},
-    {33, u"ők"},
-}};
-
-// The choices of the office-day passage, whose keys differ only in the auxiliary.
-constexpr std::array<int, 3> officeDayChoices = {1, 2, 3};
-
 QString pronounOf(int person)
 {
-    for (const PersonPronoun &entry : pronouns) {
-        if (entry.person == person)
-            return QString::fromUtf16(entry.pronoun);
-    }
-    return {};
+    const content::Person *who = content::personOf(person);
+    return who ? QString::fromUtf8(who->pronoun) : QString();
 }
 
 // "akar", "fog" or "szokott" for the choices of the office-day passage.
 QString auxiliaryName(int auxChoice)
 {
-    if (auxChoice < 1 || auxChoice > int(content::auxiliaryItems.size()))
-        return {};
-    return QString::fromUtf8(content::auxiliaryItems[auxChoice - 1].listText);
+    const content::AuxChoice *choice = content::auxChoiceOf(auxChoice);
+    return choice ? QString::fromUtf8(content::auxiliaryName(choice->auxiliary)) : QString();
 }
 
-bool isOfficeDayChoice(int auxChoice)
+// The choices of the office-day passage, whose keys differ only in the auxiliary.
+bool isOfficeDayChoice(const content::AuxChoice &choice)
 {
-    return std::find(officeDayChoices.begin(), officeDayChoices.end(), auxChoice) !=
-           officeDayChoices.end();
-}
-
-// A selection, its tables still to be filled.
-content::ExerciseContent selectionOf(int auxChoice, int person)
-{
-    content::ExerciseContent material;
-    material.auxChoice = auxChoice;
-    material.person = person;
-    return material;
+    return choice.auxiliary != content::OfficeDayAuxiliary::None;
 }
 
 QString keyOf(int auxChoice, int person, int segment)
 {
-    content::ExerciseContent material = selectionOf(auxChoice, person);
-    material.kulcsok();
-    return material.keys[segment];
+    return content::ExerciseContent::forSelection(auxChoice, person).keys[segment];
 }
 
 QString withoutBlanks(QString text)
@@ -81,22 +47,24 @@ QString withSmallFirstLetter(QString text)
 }
 
 // Rules 1 and 2: the answer is a key of the same segment for another selection.
-Mistake otherFormMistake(int auxChoice, int person, int segment, const QString &answer)
+Mistake otherFormMistake(const content::AuxChoice &choice, int person, int segment,
+                         const QString &answer)
 {
     Mistake mistake;
-    for (const content::PersonItem &item : content::personItems) {
-        if (item.person != person && answer == keyOf(auxChoice, item.person, segment)) {
+    for (const content::Person &other : content::persons) {
+        if (other.code != person && answer == keyOf(choice.code, other.code, segment)) {
             mistake.kind = Mistake::OtherPerson;
-            mistake.otherPerson = item.person;
+            mistake.otherPerson = other.code;
             return mistake;
         }
     }
-    if (!isOfficeDayChoice(auxChoice))
+    if (!isOfficeDayChoice(choice))
         return mistake;
-    for (int other : officeDayChoices) {
-        if (other != auxChoice && answer == keyOf(other, person, segment)) {
+    for (const content::AuxChoice &other : content::auxChoices) {
+        if (isOfficeDayChoice(other) && other.code != choice.code &&
+            answer == keyOf(other.code, person, segment)) {
             mistake.kind = Mistake::OtherAuxiliary;
-            mistake.otherAuxChoice = other;
+            mistake.otherAuxChoice = other.code;
             return mistake;
         }
     }
@@ -173,16 +141,15 @@ QString foldAccents(const QString &text)
 
 Mistake explainMistake(int auxChoice, int person, int segment, const QString &answer)
 {
-    if (auxChoice < 1 || auxChoice > 5 || content::personColumn(person) < 0 || segment < 0 ||
-        segment >= content::SegmentCount)
+    const content::AuxChoice *choice = content::auxChoiceOf(auxChoice);
+    if (!choice || !content::personOf(person) || segment < 0 || segment >= content::SegmentCount)
         return {};
-    content::ExerciseContent material = selectionOf(auxChoice, person);
-    material.kerdes();
-    material.kulcsok();
+    const content::ExerciseContent material =
+        content::ExerciseContent::forSelection(auxChoice, person);
     const QString &key = material.keys[segment];
     if (answer == key)
         return {};
-    const Mistake otherForm = otherFormMistake(auxChoice, person, segment, answer);
+    const Mistake otherForm = otherFormMistake(*choice, person, segment, answer);
     if (otherForm.kind != Mistake::None)
         return otherForm;
     return shapeMistake(answer, key, material.segments[segment]);

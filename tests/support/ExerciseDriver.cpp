@@ -1,10 +1,8 @@
 #include "ExerciseDriver.h"
 
-#include "content/ExerciseContent.h"
+#include "content/Selections.h"
 
 #include <QAction>
-
-#include <algorithm>
 
 void ExerciseDriver::trigger(const char *name) const
 {
@@ -16,16 +14,11 @@ void ExerciseDriver::trigger(const char *name) const
 
 void ExerciseDriver::start(int auxChoice, int person) const
 {
-    const auto &auxItems = content::auxiliaryItems;
-    const auto &personItems = content::personItems;
-    const auto aux = std::find_if(auxItems.begin(), auxItems.end(), [auxChoice](const auto &item) {
-        return item.auxChoice == auxChoice;
-    });
-    const auto who = std::find_if(personItems.begin(), personItems.end(),
-                                  [person](const auto &item) { return item.person == person; });
-    QVERIFY(aux != auxItems.end() && who != personItems.end());
-    pick("Combo1", int(aux - auxItems.begin()));
-    pick("Combo2", int(who - personItems.begin()));
+    const int aux = content::auxListPosition(auxChoice);
+    const int who = content::personListPosition(person);
+    QVERIFY(aux >= 0 && who >= 0);
+    pick("Combo1", aux);
+    pick("Combo2", who);
     click("Start");
     QVERIFY(window.isRunning());
 }
