@@ -3,8 +3,8 @@
 
 #include <QLineEdit>
 
-// A box that puts the caret at the end of its text, without a selection,
-// whenever it gets the focus.
+// A box that puts the caret at the end of its text, without a selection, whenever the focus
+// comes to it from another control: Tab, a click, an access key or the program.
 class CaretAtEndLineEdit : public QLineEdit
 {
 public:
