@@ -18,6 +18,8 @@ class ReferenceWindow;
 
 class ExerciseWindow : public QMainWindow
 {
+    Q_OBJECT
+
 public:
     // `texts` is the program's one interface-text table; the window fills it on every
     // language choice, and the reference window reads it.
