@@ -1,6 +1,6 @@
 #include "exercise/ExerciseWindow.h"
 
-#include "common/DefaultButton.h"
+#include "common/DefaultButtonRouter.h"
 #include "common/FocusRing.h"
 #include "common/TextZoom.h"
 #include "common/WindowFit.h"
