@@ -154,7 +154,7 @@ void ExerciseWindow::Form_Load()
 
     m_defaultButton->setDefaultButton(m_ui.Nex);
     m_ui.Start->setFocus();
-    m_ui.updateAccessibleTexts(m_texts);
+    m_captions.updateAccessibleTexts(m_texts);
     m_hints->updateDescriptions();
     m_feedback->refresh();
 }
@@ -350,7 +350,7 @@ void ExerciseWindow::lang_Click(int index)
 void ExerciseWindow::dialog()
 {
     m_texts.loadInterfaceTexts();
-    m_ui.retranslate(m_texts);
+    m_captions.retranslate(m_texts);
     setWindowTitle(m_texts[i18n::txtTitle]);
     m_hints->updateDescriptions();
     m_feedback->refresh();
