@@ -88,9 +88,10 @@ private:
 // The exercise or the reference window, active and ready for keys; nullptr if it is not.
 QWidget *InputTest::activate(bool reference)
 {
-    QWidget *target = window;
+    QWidget *target = window.get();
     if (reference) {
-        driver->trigger("mnuSegedigek");
+        if (!driver->trigger("mnuSegedigek"))
+            return nullptr;
         target = window->referenceWindow();
     }
     target->activateWindow();
