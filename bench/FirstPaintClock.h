@@ -23,6 +23,8 @@ inline long long monotonicNanoseconds()
 
 class FirstPaintClock : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit FirstPaintClock(const char *windowName)
         : QObject(QCoreApplication::instance()), m_windowName(QString::fromLatin1(windowName))

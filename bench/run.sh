@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds the benchmarks if needed (in build-bench/, or $BUILD_DIR) and prints their tables:
-# start-up against a bare Qt window under Xvfb, then the learner's operations offscreen.
+# Builds the benchmarks if needed (in build-bench/, or $BUILD_DIR, with ZELTO_BENCHMARKS on: a
+# default build leaves them out) and prints their tables: start-up against a bare Qt window
+# under Xvfb, then the learner's operations offscreen.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build-bench}
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELTO_BENCHMARKS=ON >/dev/null
 cmake --build "$build" -j"${JOBS:-2}" --target bench-startup bench-operations >/dev/null
 
 # Qt's remarks about the headless displays are no news here.

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for zelto, builds it, then starts it or runs its tests.
-#   scripts/setup.sh run    install what is missing, build, start the program
-#   scripts/setup.sh test   install what is missing, check the formatting, build, run every
-#                           test through ctest, then again in build-asan/ with AddressSanitizer
-#                           and UBSan
+#   scripts/setup.sh run    install what is missing, build the program alone, start it
+#   scripts/setup.sh test   install what is missing, check the formatting, build everything
+#                           (the benchmarks too), run every test through ctest, then again in
+#                           build-asan/ with AddressSanitizer and UBSan
 # Safe to run again: installed packages and an existing build are reused.
 set -euo pipefail
 
@@ -68,9 +68,16 @@ check_format() {
     echo "Formatting: all ${#files[@]} C++ files match .clang-format"
 }
 
+# `run` builds only the program and what it needs, not the test suites; `test` builds them
+# all, and the benchmarks too, so that they keep compiling.
 build_tree() {
-    cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build "$build" -j"$jobs"
+    if [ "$mode" = run ]; then
+        cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        cmake --build "$build" -j"$jobs" --target zelto
+    else
+        cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELTO_BENCHMARKS=ON
+        cmake --build "$build" -j"$jobs"
+    fi
 }
 
 case "$mode" in

@@ -31,16 +31,19 @@ private slots:
     void notRunningCollapsesButNeverCapitalises();
 
 private:
-    void runTo(int auxChoice, int person, int segment);
+    [[nodiscard]] bool runTo(int auxChoice, int person, int segment);
 };
 
-void AnswerCheckingTest::runTo(int auxChoice, int person, int segment)
+// Starts the exercise and answers it up to `segment`, forgetting the messages; false unless
+// the exercise then stands at `segment`.
+bool AnswerCheckingTest::runTo(int auxChoice, int person, int segment)
 {
-    driver->start(auxChoice, person);
+    if (!driver->start(auxChoice, person))
+        return false;
     for (int i = 0; i < segment; ++i)
         driver->answer(window->exercise().keys[i]);
-    QCOMPARE(window->exercise().segment, segment);
     notifier->clear();
+    return window->exercise().segment == segment;
 }
 
 void AnswerCheckingTest::replaceRuns_data()
@@ -166,7 +169,7 @@ void AnswerCheckingTest::caretGoesToTheEndOnFocus()
 void AnswerCheckingTest::blankRunsCollapseInTheBox()
 {
     // Segment 2 of the trip does not begin a sentence: blanks collapse, none are trimmed.
-    runTo(4, 0, 2);
+    QVERIFY(runTo(4, 0, 2));
     QLineEdit *box = driver->answerBox();
     box->setFocus();
     QTest::keyClicks(box, typedFor(QStringLiteral("   nem  kell   edzésre  mennie x   ")));
@@ -189,7 +192,7 @@ void AnswerCheckingTest::blankRunsCollapseInTheBox()
 
 void AnswerCheckingTest::capitalWarningCorrectsSentenceStarts()
 {
-    runTo(4, 0, 10);
+    QVERIFY(runTo(4, 0, 10));
     bool correctedBeforeMessage = false;
     notifier->onMessage = [&] {
         correctedBeforeMessage =
@@ -217,7 +220,7 @@ void AnswerCheckingTest::capitalWarningCorrectsSentenceStarts()
 
 void AnswerCheckingTest::namesMustBeTypedWithCapitals()
 {
-    runTo(4, 0, 0);
+    QVERIFY(runTo(4, 0, 0));
     driver->answer(QStringLiteral("gábornak Angliába kell utaznia"));
     QCOMPARE(notifier->messages.size(), 1);
     QCOMPARE(notifier->lastText(), texts[i18n::msgWrong]);
@@ -227,7 +230,7 @@ void AnswerCheckingTest::namesMustBeTypedWithCapitals()
 
 void AnswerCheckingTest::emptyAnswerOnSentenceStart()
 {
-    runTo(1, 0, 1);
+    QVERIFY(runTo(1, 0, 1));
     driver->answer(QString());
     QCOMPARE(notifier->messages.size(), 1);
     QCOMPARE(notifier->lastText(), texts[i18n::msgWrong]);

@@ -114,7 +114,7 @@ void ExerciseFlowTest::everySelectionEndsAfterTwelveAnswers()
 {
     QFETCH(int, auxChoice);
     QFETCH(int, person);
-    driver->start(auxChoice, person);
+    QVERIFY(driver->start(auxChoice, person));
     QCOMPARE(window->exercise().auxChoice, auxChoice);
     QCOMPARE(window->exercise().person, person);
 
@@ -141,7 +141,7 @@ void ExerciseFlowTest::everySelectionEndsAfterTwelveAnswers()
 
 void ExerciseFlowTest::rebuiltPassageLines()
 {
-    driver->start(1, 0); // akar, third person singular
+    QVERIFY(driver->start(1, 0)); // akar, third person singular
     notifier->onMessage = [] { QFAIL("no message expected before the end"); };
     for (int i = 0; i < 5; ++i)
         driver->answer(window->exercise().keys[i]);
@@ -162,7 +162,7 @@ void ExerciseFlowTest::rebuiltPassageLines()
 
 void ExerciseFlowTest::wrongAnswersAndSolutionDoNotAdvance()
 {
-    driver->start(4, 0); // kell, third person singular
+    QVERIFY(driver->start(4, 0)); // kell, third person singular
     driver->answer(QStringLiteral("Gábor Angliába kell utaznia"));
     QCOMPARE(window->exercise().segment, 0);
     QCOMPARE(notifier->beeps, 1);
@@ -185,16 +185,16 @@ void ExerciseFlowTest::wrongAnswersAndSolutionDoNotAdvance()
 
 void ExerciseFlowTest::picksWhileIdleShowTheSelection()
 {
-    driver->pick("Combo2", 1); // te
+    QVERIFY(driver->pick("Combo2", 1)); // te
     QCOMPARE(window->exercise().person, 2);
     QVERIFY(driver->label("Image1")->isVisible());
     QVERIFY(!driver->label("Image1")->pixmap().isNull());
-    driver->pick("Combo2", 2); // ő
+    QVERIFY(driver->pick("Combo2", 2)); // ő
     QCOMPARE(window->exercise().person, 0);
     QVERIFY(!driver->label("Image1")->isVisible());
     QVERIFY(driver->label("Label6")->isVisible());
 
-    driver->pick("Combo1", 4);
+    QVERIFY(driver->pick("Combo1", 4));
     QCOMPARE(window->exercise().auxChoice, 5);
     QCOMPARE(driver->label("Label6")->text(), QStringLiteral("+ akar/kell/szokott/tud"));
     QVERIFY(driver->passageBox()->toPlainText().startsWith(QStringLiteral("Péter minden")));
@@ -212,9 +212,9 @@ void ExerciseFlowTest::picksWhileIdleShowTheSelection()
 
 void ExerciseFlowTest::picksDuringARunAreRefused()
 {
-    driver->start(2, 0); // fog
+    QVERIFY(driver->start(2, 0)); // fog
     driver->answer(window->exercise().keys[0]);
-    driver->pick("Combo1", 2);
+    QVERIFY(driver->pick("Combo1", 2));
     QCOMPARE(notifier->messages.size(), 1);
     QCOMPARE(notifier->lastText(), texts[i18n::msgLocked]);
     QCOMPARE(QApplication::focusWidget(), driver->answerBox());
@@ -225,7 +225,7 @@ void ExerciseFlowTest::picksDuringARunAreRefused()
 
     // The persons list always says it in English, under the title of the current language.
     window->lang_Click(0);
-    driver->pick("Combo2", 3);
+    QVERIFY(driver->pick("Combo2", 3));
     QCOMPARE(notifier->lastText(),
              QStringLiteral(
                  "Sorry. You cannot change settings before completing the current exercise."));
@@ -257,7 +257,7 @@ void ExerciseFlowTest::picksDuringARunAreRefused()
 
 void ExerciseFlowTest::afterTheEnd()
 {
-    driver->start(3, 33); // szokott, third person plural
+    QVERIFY(driver->start(3, 33)); // szokott, third person plural
     // Everything happens in order: the message is shown while Start is still disabled.
     bool runningAtMessage = false;
     notifier->onMessage = [&] { runningAtMessage = window->isRunning(); };
@@ -281,7 +281,7 @@ void ExerciseFlowTest::afterTheEnd()
              QStringLiteral("The correct solution is: Együtt szoktak moziba menni"));
 
     // Start again begins at segment 0 with the current lists and an empty passage box.
-    driver->pick("Combo1", 0);
+    QVERIFY(driver->pick("Combo1", 0));
     driver->click("Start");
     QVERIFY(window->isRunning());
     QCOMPARE(window->exercise().segment, 0);
@@ -294,7 +294,7 @@ void ExerciseFlowTest::afterTheEnd()
 void ExerciseFlowTest::keyboardStart()
 {
     // Alt+S starts from the keyboard; what the learner types then lands in the answer box.
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
     QTRY_VERIFY(window->isRunning());
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("kor'n akar felkelni"));
@@ -345,7 +345,7 @@ void ExerciseFlowTest::referenceWindowFromTheHelpMenu()
     QVERIFY(reference->isVisible());
 
     // File > Exit ends the program, reference window included.
-    QTimer::singleShot(0, window, [this] { window->mnuExit_Click(); });
+    QTimer::singleShot(0, window.get(), [this] { window->mnuExit_Click(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
 }
@@ -356,7 +356,7 @@ void ExerciseFlowTest::explainingIsOffAtStartUp()
     QVERIFY(option && option->isCheckable() && !option->isChecked());
     QCOMPARE(option->text(), QStringLiteral("E&xplain mistakes"));
     // A wrong answer, a solution and the end bring only the usual messages; no line shows.
-    driver->start(4, 0);
+    QVERIFY(driver->start(4, 0));
     driver->answer(QStringLiteral("kell utaznia"));
     driver->click("Solution");
     driver->answerBox()->clear();
@@ -372,12 +372,12 @@ void ExerciseFlowTest::explainingIsOffAtStartUp()
 void ExerciseFlowTest::explainingShowsProgressMistakesAndSummary()
 {
     QLabel *line = driver->label("lblFeedback");
-    driver->trigger("mnuExplain");
+    QVERIFY(driver->trigger("mnuExplain"));
     QVERIFY(line->isVisible());
     QVERIFY(line->text().isEmpty()); // idle before the first Start
     QCOMPARE(line->accessibleName(), QStringLiteral("Feedback"));
 
-    driver->start(4, 2); // kell, te
+    QVERIFY(driver->start(4, 2)); // kell, te
     QCOMPARE(line->text(), QStringLiteral("Segment 1 of 12"));
     // The key of another person: named only by the pronouns, after the usual message.
     notifier->onMessage = [line] { QCOMPARE(line->text(), QStringLiteral("Segment 1 of 12")); };
@@ -400,7 +400,7 @@ void ExerciseFlowTest::explainingShowsProgressMistakesAndSummary()
     QCOMPARE(line->text(), QStringLiteral("Done: 12 segments, 1 wrong answer, 1 solution shown."));
 
     // Off again: the line goes, and the layout with it.
-    driver->trigger("mnuExplain");
+    QVERIFY(driver->trigger("mnuExplain"));
     QVERIFY(!line->isVisible());
 }
 

@@ -72,6 +72,8 @@ private slots:
     void wheelLeavesAClosedListAlone();
     void focusIsVisibleOnEveryControl_data();
     void focusIsVisibleOnEveryControl();
+    void caretStaysWhenTheFocusComesBack_data();
+    void caretStaysWhenTheFocusComesBack();
 
 private:
     QWidget *activate(bool reference);
@@ -86,9 +88,10 @@ private:
 // The exercise or the reference window, active and ready for keys; nullptr if it is not.
 QWidget *InputTest::activate(bool reference)
 {
-    QWidget *target = window;
+    QWidget *target = window.get();
     if (reference) {
-        driver->trigger("mnuSegedigek");
+        if (!driver->trigger("mnuSegedigek"))
+            return nullptr;
         target = window->referenceWindow();
     }
     target->activateWindow();
@@ -232,6 +235,49 @@ void InputTest::focusIsVisibleOnEveryControl()
     const int needed = qRound(2 * ratio * 2 * (inside.width() + inside.height()));
     const int area = visibleFocusArea(unfocused, focused, inside);
     QVERIFY2(area >= needed, qPrintable(QStringLiteral("%1 of %2").arg(area).arg(needed)));
+}
+
+void InputTest::caretStaysWhenTheFocusComesBack_data()
+{
+    QTest::addColumn<QString>("away");
+    QTest::addRow("a menu opened by a click") << "menu";
+    QTest::addRow("the menu bar by Alt") << "menu bar";
+    QTest::addRow("the reference window") << "reference";
+}
+
+// A learner mending a word in the middle of an answer looks into a menu or another window,
+// comes back and types on: the letters go where the caret was, not to the end.
+void InputTest::caretStaysWhenTheFocusComesBack()
+{
+    QFETCH(QString, away);
+    QVERIFY(activate(false));
+    QLineEdit *box = driver->answerBox();
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(box, QStringLiteral("Gbor kell"));
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Right);
+    QWindow *keys = window->windowHandle();
+
+    if (away == QLatin1String("menu")) {
+        QMenuBar *bar = window->menuBar();
+        const QRect file = bar->actionGeometry(bar->actions().constFirst());
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, file.center());
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::mouseClick(QApplication::activePopupWidget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(-10, -10));
+    } else if (away == QLatin1String("menu bar")) {
+        QTest::keyPress(keys, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(keys, Qt::Key_Alt);
+        QCOMPARE(QApplication::focusWidget(), window->menuBar());
+        QTest::keyClick(keys, Qt::Key_Escape);
+    } else {
+        QVERIFY(activate(true));
+        QVERIFY(activate(false));
+    }
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(QApplication::focusWidget(), box);
+    QTest::keyClick(box, Qt::Key_Apostrophe); // á
+    QCOMPARE(box->text(), QStringLiteral("Gábor kell"));
 }
 
 QTEST_MAIN(InputTest)

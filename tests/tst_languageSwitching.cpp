@@ -46,7 +46,7 @@ private:
 
 void LanguageSwitchingTest::englishAgainRewritesBuiltInCaptions()
 {
-    driver->trigger("lang1");
+    QVERIFY(driver->trigger("lang1"));
     QCOMPARE(texts.language, i18n::English);
     QCOMPARE(driver->button("Nex")->text(), QStringLiteral("&Check it"));
     QCOMPARE(driver->button("Solution")->text(), QStringLiteral("S&olution"));
@@ -71,7 +71,7 @@ void LanguageSwitchingTest::hungarianDuringARunLeavesTheExercise()
     driver->answerBox()->setText(QStringLiteral("félig kész"));
     const QString passage = driver->passageBox()->toPlainText();
 
-    driver->trigger("lang0");
+    QVERIFY(driver->trigger("lang0"));
     QCOMPARE(driver->button("Start")->text(), QStringLiteral("&Start"));
     QVERIFY(!driver->button("Start")->isEnabled());
     QCOMPARE(driver->button("Nex")->text(), QStringLiteral("&Tovább"));
@@ -98,13 +98,13 @@ void LanguageSwitchingTest::hungarianDuringARunLeavesTheExercise()
 void LanguageSwitchingTest::oneCheckMark()
 {
     for (int round = 0; round < 2; ++round)
-        driver->trigger("lang2");
+        QVERIFY(driver->trigger("lang2"));
     QVERIFY(!action("lang0")->isChecked());
     QVERIFY(!action("lang1")->isChecked());
     QVERIFY(action("lang2")->isChecked());
     QCOMPARE(texts.language, i18n::Spanish);
     QCOMPARE(driver->button("Start")->text(), QStringLiteral("&Comenzar"));
-    driver->trigger("lang0");
+    QVERIFY(driver->trigger("lang0"));
     QCOMPARE(int(action("lang0")->isChecked()) + int(action("lang1")->isChecked()) +
                  int(action("lang2")->isChecked()),
              1);
@@ -112,11 +112,11 @@ void LanguageSwitchingTest::oneCheckMark()
 
 void LanguageSwitchingTest::switchLeavesOtherStateAlone()
 {
-    driver->trigger("mnuOntop"); // release
-    driver->click("Command9");   // legend shown
-    driver->pick("Combo2", 0);   // én, with its pictogram
+    QVERIFY(driver->trigger("mnuOntop")); // release
+    driver->click("Command9");            // legend shown
+    QVERIFY(driver->pick("Combo2", 0));   // én, with its pictogram
     const QString indicator = driver->label("Label6")->text();
-    driver->trigger("lang2");
+    QVERIFY(driver->trigger("lang2"));
     QVERIFY(!action("mnuOntop")->isChecked());
     QVERIFY(!(window->windowFlags() & Qt::WindowStaysOnTopHint));
     QVERIFY(driver->label("Label5")->isVisible());
@@ -128,8 +128,8 @@ void LanguageSwitchingTest::switchLeavesOtherStateAlone()
 
 void LanguageSwitchingTest::hintsFollowTheMouse()
 {
-    driver->trigger("lang0");
-    driver->pick("Combo2", 1); // te: the pictogram is shown
+    QVERIFY(driver->trigger("lang0"));
+    QVERIFY(driver->pick("Combo2", 1)); // te: the pictogram is shown
     moveOver(driver->label("Image1"));
     QCOMPARE(hintLine(), QStringLiteral("Ez az választott alany személye és száma."));
     moveOver(driver->label("Label3"));
@@ -162,7 +162,7 @@ void LanguageSwitchingTest::hintsStayUntilTheMouseMoves()
 {
     moveOver(driver->button("Solution"));
     QCOMPARE(hintLine(), QStringLiteral("If you want to see the correct solution, click here."));
-    driver->trigger("lang2");
+    QVERIFY(driver->trigger("lang2"));
     QCOMPARE(hintLine(), QStringLiteral("If you want to see the correct solution, click here."));
     moveOver(driver->button("Solution"), QPoint(3, 3));
     QCOMPARE(hintLine(), QStringLiteral("Si quiere ver la solución correcta, haga clic aquí."));
@@ -185,7 +185,7 @@ void LanguageSwitchingTest::hintsOverListsAndBoxesKeepTheLine()
 void LanguageSwitchingTest::howToMessage()
 {
     driver->button("Start")->setFocus();
-    driver->trigger("mnuhowto");
+    QVERIFY(driver->trigger("mnuhowto"));
     QCOMPARE(notifier->messages.size(), 1);
     const RecordedMessage &box = notifier->messages[0];
     QCOMPARE(box.icon, Icon::Information);
@@ -207,7 +207,7 @@ void LanguageSwitchingTest::characterLegendToggles()
     driver->button("Start")->setFocus();
     driver->click("Command9");
     QVERIFY(legend->isVisible());
-    driver->trigger("lang0");
+    QVERIFY(driver->trigger("lang0"));
     QVERIFY(legend->isVisible());
     driver->click("Command9");
     QVERIFY(!legend->isVisible());

@@ -22,7 +22,7 @@ private slots:
     void bothWindowsShareTheLevel();
 
 private:
-    void press(QKeySequence keys) { QTest::keySequence(window, keys); }
+    void press(QKeySequence keys) { QTest::keySequence(window.get(), keys); }
     // Why the window cuts a text or leaves the screen; empty when it does neither.
     QString cut() const;
 };
@@ -94,8 +94,8 @@ void ZoomTest::nothingIsCutAtAnyStep()
     QCOMPARE(window->screen()->size(), QSize(1920, 1080));
     // Hungarian has the longest texts; the exercise running shows every row.
     window->lang_Click(0);
-    driver->pick("Combo2", 4); // ti: the pictogram is shown
-    driver->start(4, 22);
+    QVERIFY(driver->pick("Combo2", 4)); // ti: the pictogram is shown
+    QVERIFY(driver->start(4, 22));
     driver->click("Command9"); // the legend
     for (int percent = 100; percent <= 250; percent += 25) {
         window->setTextZoom(percent);
@@ -109,7 +109,7 @@ void ZoomTest::nothingIsCutAtAnyStep()
 void ZoomTest::bothWindowsShareTheLevel()
 {
     window->setTextZoom(150);
-    driver->trigger("mnuSegedigek");
+    QVERIFY(driver->trigger("mnuSegedigek"));
     ReferenceWindow *reference = window->referenceWindow();
     QCOMPARE(reference->textZoom(), 150);
     // The keys in the reference window change the level of both.

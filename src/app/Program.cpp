@@ -26,6 +26,8 @@ QIcon programIcon()
 // learner sees first needs it.
 class IconAfterFirstPaint : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit IconAfterFirstPaint(QWidget *painted) : QObject(painted)
     {
@@ -60,3 +62,5 @@ int runProgram(int argc, char **argv)
     window.show();
     return QApplication::exec();
 }
+
+#include "Program.moc"

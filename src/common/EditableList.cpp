@@ -12,6 +12,8 @@ namespace {
 // wheel over a closed list does nothing instead; the open list's popup scrolls as usual.
 class WheelPassesOver : public QObject
 {
+    Q_OBJECT
+
 public:
     using QObject::QObject;
 
@@ -40,3 +42,5 @@ void makeEditableList(QComboBox *list)
 }
 
 } // namespace ui
+
+#include "EditableList.moc"

@@ -19,6 +19,8 @@ const QColor outerLine(Qt::white);
 // its edges and is painted as two bands. Everything else is the application's style.
 class RingStyle : public QProxyStyle
 {
+    Q_OBJECT
+
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option,
                     const QWidget *widget) const override
@@ -62,6 +64,8 @@ private:
 // the focus is elsewhere.
 class FocusFollower : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit FocusFollower(QWidget *window) : QObject(window), m_window(window)
     {
@@ -94,3 +98,5 @@ void showFocusRing(QWidget *window)
 }
 
 } // namespace ui
+
+#include "FocusRing.moc"

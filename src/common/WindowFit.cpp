@@ -27,6 +27,8 @@ namespace {
 // Waits, after each Show, for the first geometry that has a frame.
 class FrameWatch : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit FrameWatch(QWidget *window) : QObject(window), m_window(window)
     {
@@ -105,3 +107,5 @@ void fitToScreen(QWidget *window, QSize wanted)
 }
 
 } // namespace ui
+
+#include "WindowFit.moc"

@@ -8,8 +8,17 @@
 void CaretAtEndLineEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    deselect();
-    end(false);
+    // A closing menu or the window coming back to the front returns the focus that the box
+    // had: the caret stays where the learner left it.
+    switch (event->reason()) {
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+    case Qt::ActiveWindowFocusReason:
+        return;
+    default:
+        deselect();
+        end(false);
+    }
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent *event)

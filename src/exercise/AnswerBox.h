@@ -3,10 +3,12 @@
 
 #include <QLineEdit>
 
-// A box that puts the caret at the end of its text, without a selection,
-// whenever it gets the focus.
+// A box that puts the caret at the end of its text, without a selection, whenever the focus
+// comes to it from another control: Tab, a click, an access key or the program.
 class CaretAtEndLineEdit : public QLineEdit
 {
+    Q_OBJECT
+
 public:
     using QLineEdit::QLineEdit;
 
@@ -18,6 +20,8 @@ protected:
 // accented letters; pasted text is taken as it is.
 class AnswerBox : public CaretAtEndLineEdit
 {
+    Q_OBJECT
+
 public:
     using CaretAtEndLineEdit::CaretAtEndLineEdit;
 

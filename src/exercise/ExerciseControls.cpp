@@ -7,12 +7,16 @@
 #include "common/TextZoom.h"
 #include "content/Selections.h"
 #include "exercise/AnswerBox.h"
+#include "i18n/InterfaceTexts.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -84,6 +88,9 @@ template <typename Box> Box *makeBox(const char *name, Qt::Alignment alignment, 
 
 } // namespace
 
+// The captions written here are the window's own English ones. They differ on purpose from
+// the English text table ("&Next" there is "&Check it", "&Dialogue language" is "Dilago
+// language"): start-up shows these until the learner first chooses a language.
 void ExerciseControls::build(QMainWindow *window)
 {
     surface = new QWidget(window);
@@ -282,6 +289,45 @@ void ExerciseControls::createHintLine()
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Label1->setMargin(4);
     ui::setColours(Label1, Qt::white, hintGreen);
+}
+
+void ExerciseControls::createMenus(QMainWindow *window)
+{
+    QMenuBar *bar = window->menuBar();
+    const auto addMenu = [](QMenu *menu, const char *name) {
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    const auto addAction = [](QAction *action, const char *name) {
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    mnuFile = addMenu(bar->addMenu(QStringLiteral("&File")), "mnuFile");
+    mnuExit = addAction(mnuFile->addAction(QStringLiteral("&Exit")), "mnuExit");
+
+    mnuOptions = addMenu(bar->addMenu(QStringLiteral("&Options")), "mnuOptions");
+    mnuDialog = addMenu(mnuOptions->addMenu(QStringLiteral("&Dialogue language")), "mnuDialog");
+    languages = new QActionGroup(window);
+    languages->setExclusive(true);
+    const QString builtIn[] = {QStringLiteral("&Magyar"), QStringLiteral("&English"),
+                               QStringLiteral("&Español")};
+    for (std::size_t index = 0; index < lang.size(); ++index) {
+        lang[index] = mnuDialog->addAction(builtIn[index]);
+        lang[index]->setObjectName(QStringLiteral("lang%1").arg(index));
+        lang[index]->setCheckable(true);
+        languages->addAction(lang[index]);
+    }
+    lang[1]->setChecked(true);
+    mnuOntop = addAction(mnuOptions->addAction(QStringLiteral("On&Top")), "mnuOntop");
+    mnuOntop->setCheckable(true);
+    mnuExplain =
+        addAction(mnuOptions->addAction(QStringLiteral("E&xplain mistakes")), "mnuExplain");
+    mnuExplain->setCheckable(true);
+
+    mnuHelp = addMenu(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
+    mnuSegedigek = addAction(
+        mnuHelp->addAction(QStringLiteral("(Modal) &auxiliaries and word order")), "mnuSegedigek");
+    mnuhowto = addAction(mnuHelp->addAction(QStringLiteral("Ho&w to...")), "mnuhowto");
 }
 
 void ExerciseControls::setTabOrder()

@@ -1,8 +1,5 @@
-// The controls and menus of the exercise window, built row by row, with the captions
-// and accessible texts of the current language.
+// The controls and menus of the exercise window, built row by row.
 #pragma once
-
-#include "i18n/InterfaceTexts.h"
 
 #include <QPixmap>
 
@@ -27,12 +24,6 @@ class ExerciseControls
 public:
     // Builds every control on the central surface of `window`, and its menus.
     void build(QMainWindow *window);
-
-    // Writes the captions of `texts` on buttons, headings and menus, and the accessible
-    // names and descriptions that follow the language.
-    void retranslate(const i18n::InterfaceTexts &texts);
-    // Only the accessible names and descriptions that follow the language.
-    void updateAccessibleTexts(const i18n::InterfaceTexts &texts);
 
     // Scales every font of `window` to `percent` of its built-in size, and the room that the
     // passage box, the indicator and the hint line keep for their texts with it.

@@ -1,6 +1,6 @@
 #include "exercise/ExerciseWindow.h"
 
-#include "common/DefaultButton.h"
+#include "common/DefaultButtonRouter.h"
 #include "common/FocusRing.h"
 #include "common/TextZoom.h"
 #include "common/WindowFit.h"
@@ -165,7 +165,7 @@ void ExerciseWindow::Form_Load()
 
     m_defaultButton->setDefaultButton(m_ui.Nex);
     m_ui.Start->setFocus();
-    m_ui.updateAccessibleTexts(m_texts);
+    m_captions.updateAccessibleTexts(m_texts);
     m_hints->updateDescriptions();
     m_feedback->refresh();
 }
@@ -358,7 +358,7 @@ void ExerciseWindow::lang_Click(int index)
 void ExerciseWindow::dialog()
 {
     m_texts.loadInterfaceTexts();
-    m_ui.retranslate(m_texts);
+    m_captions.retranslate(m_texts);
     setWindowTitle(m_texts[i18n::txtTitle]);
     m_hints->updateDescriptions();
     m_feedback->refresh();

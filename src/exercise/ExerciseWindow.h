@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/Notifier.h"
+#include "exercise/ExerciseCaptions.h"
 #include "exercise/ExerciseControls.h"
 #include "exercise/ExerciseFeedback.h"
 #include "exercise/ExerciseSession.h"
@@ -18,6 +19,8 @@ class ReferenceWindow;
 
 class ExerciseWindow : public QMainWindow
 {
+    Q_OBJECT
+
 public:
     // `texts` is the program's one interface-text table; the window fills it on every
     // language choice, and the reference window reads it.
@@ -73,6 +76,7 @@ private:
     Notifier &m_notifier;
     exercise::ExerciseSession m_session;
     ExerciseControls m_ui;
+    ExerciseCaptions m_captions{m_ui};
     std::unique_ptr<ExerciseFeedback> m_feedback;
     DefaultButtonRouter *m_defaultButton = nullptr;
     HoverHints *m_hints = nullptr;

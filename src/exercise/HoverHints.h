@@ -12,6 +12,8 @@ class QWidget;
 
 class HoverHints : public QObject
 {
+    Q_OBJECT
+
 public:
     // `surface` holds the controls, `line` shows the hints of the current language of `texts`.
     HoverHints(QWidget *surface, QLabel *line, const i18n::InterfaceTexts &texts);

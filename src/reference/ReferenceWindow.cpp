@@ -1,7 +1,7 @@
 #include "reference/ReferenceWindow.h"
 
 #include "common/Colours.h"
-#include "common/DefaultButton.h"
+#include "common/DefaultButtonRouter.h"
 #include "common/EditableList.h"
 #include "common/FocusRing.h"
 #include "common/TextZoom.h"

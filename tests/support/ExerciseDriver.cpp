@@ -4,41 +4,60 @@
 
 #include <QAction>
 
-void ExerciseDriver::trigger(const char *name) const
+bool ExerciseDriver::trigger(const char *name) const
 {
     QAction *action = window.findChild<QAction *>(QString::fromLatin1(name));
-    QVERIFY2(action, name);
-    QVERIFY2(action->isEnabled(), name);
+    if (!action || !action->isEnabled()) {
+        qWarning("menu item %s is %s", name, action ? "disabled" : "missing");
+        return false;
+    }
     action->trigger();
+    return true;
 }
 
-void ExerciseDriver::start(int auxChoice, int person) const
+bool ExerciseDriver::start(int auxChoice, int person) const
 {
     const int aux = content::auxListPosition(auxChoice);
     const int who = content::personListPosition(person);
-    QVERIFY(aux >= 0 && who >= 0);
-    pick("Combo1", aux);
-    pick("Combo2", who);
+    if (aux < 0 || who < 0) {
+        qWarning("no list item for auxChoice %d, person %d", auxChoice, person);
+        return false;
+    }
+    if (!pick("Combo1", aux) || !pick("Combo2", who))
+        return false;
     click("Start");
-    QVERIFY(window.isRunning());
+    if (!window.isRunning())
+        qWarning("Start did not start the exercise");
+    return window.isRunning();
+}
+
+bool ExerciseDriver::pick(const char *listName, int index) const
+{
+    QComboBox *combo = list(listName);
+    combo->setFocus();
+    QWidget *target = combo->lineEdit() ? static_cast<QWidget *>(combo->lineEdit()) : combo;
+    // Each step moves one item; more steps than items means the list does not follow.
+    for (int steps = combo->count(); combo->currentIndex() != index && steps > 0; --steps)
+        QTest::keyClick(target, combo->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
+    if (combo->currentIndex() != index)
+        qWarning("%s stays at item %d instead of %d", listName, combo->currentIndex(), index);
+    return combo->currentIndex() == index;
 }
 
 void ExerciseTestBase::init()
 {
     texts = i18n::InterfaceTexts();
-    notifier = new RecordingNotifier;
-    window = new ExerciseWindow(texts, *notifier);
-    driver = new ExerciseDriver{*window};
+    notifier = std::make_unique<RecordingNotifier>();
+    window = std::make_unique<ExerciseWindow>(texts, *notifier);
+    driver = std::make_unique<ExerciseDriver>(ExerciseDriver{*window});
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }
 
+// The window goes before the notifier that it reports to.
 void ExerciseTestBase::cleanup()
 {
-    delete driver;
-    delete window;
-    delete notifier;
-    driver = nullptr;
-    window = nullptr;
-    notifier = nullptr;
+    driver.reset();
+    window.reset();
+    notifier.reset();
 }

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <memory>
+
 // The characters typed on an English keyboard for each accented letter.
 inline QString typedFor(const QString &text)
 {
@@ -45,24 +47,19 @@ struct ExerciseDriver
 
     void click(const char *name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
 
-    // Triggers the menu item `name`; fails the test when it is missing or disabled.
-    void trigger(const char *name) const;
+    // The helpers that can fail return false, with a warning that says why, for the test to
+    // assert: QVERIFY(driver->start(1, 0)).
+
+    // Triggers the menu item `name`; false when it is missing or disabled.
+    [[nodiscard]] bool trigger(const char *name) const;
 
     // Picks the list items of `auxChoice` and `person` (codes, not list positions) and
-    // presses Start; fails the test unless the exercise then runs.
-    void start(int auxChoice, int person) const;
+    // presses Start; false unless the exercise then runs.
+    [[nodiscard]] bool start(int auxChoice, int person) const;
 
-    // Picks an item with the arrow keys, one step at a time, as on the keyboard.
-    void pick(const char *listName, int index) const
-    {
-        QComboBox *combo = list(listName);
-        combo->setFocus();
-        QWidget *target = combo->lineEdit() ? static_cast<QWidget *>(combo->lineEdit()) : combo;
-        while (combo->currentIndex() < index)
-            QTest::keyClick(target, Qt::Key_Down);
-        while (combo->currentIndex() > index)
-            QTest::keyClick(target, Qt::Key_Up);
-    }
+    // Picks item `index` with the arrow keys, one step at a time, as on the keyboard; false
+    // when the list does not get there.
+    [[nodiscard]] bool pick(const char *listName, int index) const;
 
     // Types `text` into the answer box on an English keyboard, then presses Enter.
     void answer(const QString &text) const
@@ -94,7 +91,7 @@ protected slots:
 
 protected:
     i18n::InterfaceTexts texts;
-    RecordingNotifier *notifier = nullptr;
-    ExerciseWindow *window = nullptr;
-    ExerciseDriver *driver = nullptr;
+    std::unique_ptr<RecordingNotifier> notifier;
+    std::unique_ptr<ExerciseWindow> window;
+    std::unique_ptr<ExerciseDriver> driver;
 };

@@ -1,4 +1,4 @@
-#include "common/DefaultButton.h"
+#include "common/DefaultButtonRouter.h"
 
 #include <QApplication>
 #include <QKeyEvent>

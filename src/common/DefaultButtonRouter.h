@@ -14,6 +14,8 @@ class QWidget;
 // is theirs.
 class DefaultButtonRouter : public QObject
 {
+    Q_OBJECT
+
 public:
     explicit DefaultButtonRouter(QWidget *window);
     ~DefaultButtonRouter() override;
