@@ -129,6 +129,7 @@ private slots:
     void textRules_data();
     void textRules();
     void sharedRows();
+    void groupRows();
     void refill();
     void outOfRangeWritesNothing_data();
     void outOfRangeWritesNothing();
@@ -601,6 +602,27 @@ void TestContent::sharedRows()
             QCOMPARE(content.keys[i], excursion.keys[i]);
         }
     }
+}
+
+// A row names a group as its subject exactly when each person's key is that of its group
+// code, and the key still changes with the person.
+void TestContent::groupRows()
+{
+    int groupRows = 0;
+    for (const content::AuxChoice &aux : content::auxChoices) {
+        for (int row = 0; row < SegmentCount; ++row) {
+            const QStringList keys = byPerson(
+                aux.code, [row](const ExerciseContent &content) { return content.keys[row]; });
+            bool groupForms = keys.count(keys.first()) < keys.size();
+            for (const content::Person &person : content::persons) {
+                groupForms = groupForms && keys[content::personColumn(person.code)] ==
+                                               keys[content::personColumn(person.groupCode)];
+            }
+            QCOMPARE(content::isGroupRow(aux.code, row), groupForms);
+            groupRows += groupForms;
+        }
+    }
+    QCOMPARE(groupRows, 5); // the last row of the three office days, two of the excursion
 }
 
 void TestContent::refill()

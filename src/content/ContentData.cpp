@@ -19,6 +19,23 @@ const std::array<int, 4> officeDaySentenceStarts = {1, 4, 10, 11};
 const std::array<int, 5> tripSentenceStarts = {1, 3, 7, 10, 11};
 const std::array<int, 3> excursionSentenceStarts = {7, 8, 9};
 
+// ---- Rows whose subject is a group with the person ----------------------------
+
+const std::array<int, 1> officeDayGroupRows = {11}; // Edit and her friend
+const std::array<int, 0> tripGroupRows = {};
+const std::array<int, 2> excursionGroupRows = {1, 2}; // Péter and his friends
+
+// ---- The auxiliary of each row -------------------------------------------------
+
+const std::array<Auxiliary, RowCount> tripAuxiliaries = {
+    Auxiliary::Kell, Auxiliary::Kell, Auxiliary::Kell, Auxiliary::Kell, Auxiliary::Kell, Auxiliary::Kell,
+    Auxiliary::Kell, Auxiliary::Kell, Auxiliary::Kell, Auxiliary::Kell, Auxiliary::Kell, Auxiliary::Kell,
+};
+const std::array<Auxiliary, RowCount> excursionAuxiliaries = {
+    Auxiliary::Szokott, Auxiliary::Szokott, Auxiliary::Szokott, Auxiliary::Akar, Auxiliary::Akar, Auxiliary::Akar,
+    Auxiliary::Tud,     Auxiliary::Kell,    Auxiliary::Kell,    Auxiliary::Kell, Auxiliary::Tud,  Auxiliary::Tud,
+};
+
 // ---- Segments ---------------------------------------------------------------
 
 const PersonTable officeDaySegments = {{
@@ -70,22 +87,24 @@ const PersonTable excursionSegments = {{
 
 // Office-day keys: prefix + form of akar, fog or szokott + suffix.
 const std::array<KeyPattern, RowCount> officeDayKeyPatterns = {{
-    {"korán ",           FormUsed::Person, " felkelni"},
-    {"Pontosan ",        FormUsed::Person, " az irodába érkezni"},
-    {"sok levelet ",     FormUsed::Person, " írni"},
-    {"le ",              FormUsed::Person, " menni"},
-    {"Nem ",             FormUsed::Person, " ebédelni"},
-    {"egy szendvicset ", FormUsed::Person, " enni"},
-    {"egy kólát ",       FormUsed::Person, " inni"},
-    {"5 óráig ",         FormUsed::Person, " bent maradni"},
-    {"haza ",            FormUsed::Person, " menni"},
-    {"nem ",             FormUsed::Person, " otthon maradni"},
-    {"Telefonálni ",     FormUsed::Person, ""},
-    {"Együtt ",          FormUsed::Group,  " moziba menni"},
+    {"korán ",           " felkelni"},
+    {"Pontosan ",        " az irodába érkezni"},
+    {"sok levelet ",     " írni"},
+    {"le ",              " menni"},
+    {"Nem ",             " ebédelni"},
+    {"egy szendvicset ", " enni"},
+    {"egy kólát ",       " inni"},
+    {"5 óráig ",         " bent maradni"},
+    {"haza ",            " menni"},
+    {"nem ",             " otthon maradni"},
+    {"Telefonálni ",     ""},
+    {"Együtt ",          " moziba menni"},
 }};
 
+// By Auxiliary.
+const std::array<const char *, 5> auxiliaryNames = {"akar", "fog", "szokott", "kell", "tud"};
+
 // The auxiliaries' own forms; a row whose subject is a group uses the form of the group code.
-const std::array<const char *, 3> officeDayAuxiliaries = {"akar", "fog", "szokott"};
 
 //                      0          1          2          11          22           33
 const std::array<PersonTexts, 3> officeDayAuxiliaryForms = {{
@@ -195,11 +214,12 @@ const std::array<PersonFrameTexts, 4> excursionPersonFrames = {{
 
 // ---- Passages ---------------------------------------------------------------
 
-// By Passage: text, segments, whole keys, frames, sentence starts, frames by person.
+// By Passage: text, segments, whole keys, frames, sentence starts, frames by person, group
+// rows, auxiliaries by row.
 const std::array<PassageTexts, 3> passages = {{
-    {officeDayPassage, officeDaySegments, nullptr,        officeDayFrames, rowsOf(officeDaySentenceStarts), rowsOf(officeDayPersonFrames)},
-    {tripPassage,      tripSegments,      &tripKeys,      tripFrames,      rowsOf(tripSentenceStarts),      rowsOf(tripPersonFrames)},
-    {excursionPassage, excursionSegments, &excursionKeys, excursionFrames, rowsOf(excursionSentenceStarts), rowsOf(excursionPersonFrames)},
+    {officeDayPassage, officeDaySegments, nullptr,        officeDayFrames, rowsOf(officeDaySentenceStarts), rowsOf(officeDayPersonFrames), rowsOf(officeDayGroupRows), nullptr},
+    {tripPassage,      tripSegments,      &tripKeys,      tripFrames,      rowsOf(tripSentenceStarts),      rowsOf(tripPersonFrames),      rowsOf(tripGroupRows),      &tripAuxiliaries},
+    {excursionPassage, excursionSegments, &excursionKeys, excursionFrames, rowsOf(excursionSentenceStarts), rowsOf(excursionPersonFrames), rowsOf(excursionGroupRows), &excursionAuxiliaries},
 }};
 
 // clang-format on

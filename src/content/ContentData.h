@@ -3,6 +3,8 @@
 // nothing here runs at program start-up.
 #pragma once
 
+#include "content/Selections.h"
+
 #include <array>
 #include <cstddef>
 
@@ -32,19 +34,10 @@ template <typename T, std::size_t N> constexpr Rows<T> rowsOf(const std::array<T
     return {rows.data(), N};
 }
 
-// Which auxiliary form an office-day key is built with: the person's own, or that of its
-// group code.
-enum class FormUsed
-{
-    Person,
-    Group
-};
-
 // An office-day key is prefix, then the auxiliary form, then suffix.
 struct KeyPattern
 {
     const char *prefix;
-    FormUsed form;
     const char *suffix;
 };
 
@@ -78,14 +71,19 @@ struct PassageTexts
     const std::array<FrameTexts, RowCount> &frames;
     Rows<int> sentenceStarts; // rows whose key begins a sentence
     Rows<PersonFrameTexts> personFrames;
+    // Rows whose subject is a group with the person (Edit and her friend, Péter and his
+    // friends): their keys take the form of the person's group code.
+    Rows<int> groupRows;
+    // The auxiliary of each row; none for the office day, whose choice names it.
+    const std::array<Auxiliary, RowCount> *rowAuxiliaries;
 };
 
 // The three passages, by Passage.
 extern const std::array<PassageTexts, 3> passages;
 
-// The office-day auxiliaries, by OfficeDayAuxiliary: the rows of the two tables below.
-extern const std::array<const char *, 3> officeDayAuxiliaries;
-// The forms of each auxiliary by person.
+// The dictionary forms of the auxiliaries, by Auxiliary.
+extern const std::array<const char *, 5> auxiliaryNames;
+// The forms of each office-day auxiliary by person, by OfficeDayAuxiliary.
 extern const std::array<PersonTexts, 3> officeDayAuxiliaryForms;
 // The first frame of the office-day passage, which changes with the auxiliary too.
 extern const std::array<PersonTexts, 3> officeDayFirstFrames;

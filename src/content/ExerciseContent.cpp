@@ -37,18 +37,24 @@ void writePersonFrames(std::array<Frame, SegmentCount> &frames,
     }
 }
 
+bool contains(data::Rows<int> rows, int row)
+{
+    return std::find(rows.begin(), rows.end(), row) != rows.end();
+}
+
 // An office-day key is its row's pattern around the form of the auxiliary: the person's
 // own form, or that of its group code where a group is the subject.
-void composeOfficeDayKeys(std::array<QString, SegmentCount> &keys, OfficeDayAuxiliary auxiliary,
+void composeOfficeDayKeys(std::array<QString, SegmentCount> &keys, const AuxChoice &choice,
                           const Person &person)
 {
-    const data::PersonTexts &forms = data::officeDayAuxiliaryForms[std::size_t(auxiliary)];
+    const data::PersonTexts &forms = data::officeDayAuxiliaryForms[std::size_t(choice.auxiliary)];
     const QString personForm = QString::fromUtf8(forms[personColumn(person.code)]);
     const QString groupForm = QString::fromUtf8(forms[personColumn(person.groupCode)]);
+    const data::Rows<int> groupRows = passageOf(&choice)->groupRows;
     for (int i = 0; i < SegmentCount; ++i) {
         const data::KeyPattern &pattern = data::officeDayKeyPatterns[i];
         keys[i] = QString::fromUtf8(pattern.prefix) +
-                  (pattern.form == data::FormUsed::Group ? groupForm : personForm) +
+                  (contains(groupRows, i) ? groupForm : personForm) +
                   QString::fromUtf8(pattern.suffix);
     }
 }
@@ -66,8 +72,32 @@ bool isSentenceInitial(int auxChoice, int segment)
     const data::PassageTexts *passage = passageOf(auxChoiceOf(auxChoice));
     if (!passage)
         return false;
-    const data::Rows<int> rows = passage->sentenceStarts;
-    return std::find(rows.begin(), rows.end(), segment) != rows.end();
+    return contains(passage->sentenceStarts, segment);
+}
+
+bool isGroupRow(int auxChoice, int segment)
+{
+    const data::PassageTexts *passage = passageOf(auxChoiceOf(auxChoice));
+    return passage && contains(passage->groupRows, segment);
+}
+
+std::optional<Auxiliary> rowAuxiliary(int auxChoice, int segment)
+{
+    const AuxChoice *choice = auxChoiceOf(auxChoice);
+    if (!choice || segment < 0 || segment >= SegmentCount)
+        return std::nullopt;
+    if (choice->auxiliary != OfficeDayAuxiliary::None)
+        return Auxiliary(choice->auxiliary);
+    return (*passageOf(choice)->rowAuxiliaries)[segment];
+}
+
+bool isMixedChoice(int auxChoice)
+{
+    for (int segment = 1; segment < SegmentCount; ++segment) {
+        if (rowAuxiliary(auxChoice, segment) != rowAuxiliary(auxChoice, 0))
+            return true;
+    }
+    return false;
 }
 
 void ExerciseContent::alapok()
@@ -92,7 +122,7 @@ void ExerciseContent::kulcsok()
     if (!choice || !who)
         return;
     if (choice->auxiliary != OfficeDayAuxiliary::None)
-        composeOfficeDayKeys(keys, choice->auxiliary, *who);
+        composeOfficeDayKeys(keys, *choice, *who);
     else
         writeColumn(keys, *passageOf(choice)->keys, personColumn(person));
 }

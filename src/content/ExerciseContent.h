@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace content {
 
@@ -26,6 +27,17 @@ int personColumn(int person);
 
 // Whether the key of `segment` begins a sentence of the passage of `auxChoice`.
 bool isSentenceInitial(int auxChoice, int segment);
+
+// Whether the subject of `segment` is a group with the person (Edit and her friend, Péter
+// and his friends), so that its key takes the form of the person's group code.
+bool isGroupRow(int auxChoice, int segment);
+
+// The auxiliary of the key of `segment`: the choice's own, or in the mixed set the row's;
+// none for a value outside the sets.
+std::optional<Auxiliary> rowAuxiliary(int auxChoice, int segment);
+
+// Whether the rows of `auxChoice` take more than one auxiliary: the mixed set.
+bool isMixedChoice(int auxChoice);
 
 // The selection and the four tables of one exercise. The fill routines read
 // `auxChoice` and `person` as they are at the call; for a selection outside

@@ -44,11 +44,17 @@ int personListPosition(int person)
     return positionOf(persons, person);
 }
 
+const char *auxiliaryName(Auxiliary auxiliary)
+{
+    return data::auxiliaryNames[std::size_t(auxiliary)];
+}
+
 const char *auxiliaryName(OfficeDayAuxiliary auxiliary)
 {
+    static_assert(int(OfficeDayAuxiliary::Szokott) == int(Auxiliary::Szokott));
     if (auxiliary == OfficeDayAuxiliary::None)
         return nullptr;
-    return data::officeDayAuxiliaries[std::size_t(auxiliary)];
+    return auxiliaryName(Auxiliary(auxiliary));
 }
 
 } // namespace content

@@ -14,8 +14,18 @@ enum class Passage
     Excursion
 };
 
+// The five auxiliaries of the material.
+enum class Auxiliary
+{
+    Akar,
+    Fog,
+    Szokott,
+    Kell,
+    Tud
+};
+
 // The auxiliary whose forms the keys of an office-day choice are built with; it also
-// names the column of the office-day tables.
+// names the column of the office-day tables. The first three are those of Auxiliary.
 enum class OfficeDayAuxiliary
 {
     Akar,
@@ -64,6 +74,8 @@ const Person *personOf(int person);
 int auxListPosition(int auxChoice);
 int personListPosition(int person);
 
+// The dictionary form: "akar", "fog", "szokott", "kell" or "tud".
+const char *auxiliaryName(Auxiliary auxiliary);
 // "akar", "fog" or "szokott"; nullptr for None.
 const char *auxiliaryName(OfficeDayAuxiliary auxiliary);
 
