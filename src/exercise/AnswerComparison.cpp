@@ -1,0 +1,229 @@
+#include "exercise/AnswerComparison.h"
+
+#include "exercise/MistakeExplanation.h"
+#include "i18n/TutorTexts.h"
+
+#include <dtl/dtl.hpp>
+
+#include <vector>
+
+namespace comparison {
+
+namespace {
+
+template <typename Element> using Script = std::vector<std::pair<Element, dtl::elemInfo>>;
+
+// The shortest edit script from `from` to `to`, deletions before additions in each change.
+template <typename Element>
+Script<Element> editScript(const std::vector<Element> &from, const std::vector<Element> &to)
+{
+    dtl::Diff<Element> diff(from, to, true);
+    diff.compose();
+    return diff.getSes().getSequence();
+}
+
+std::vector<QChar> lettersOf(const QString &word)
+{
+    return std::vector<QChar>(word.begin(), word.end());
+}
+
+// How two words differ: their longest common run of letters, and the letters marked.
+struct LetterDiff
+{
+    int common = 0;
+    int edits = 0;
+    QList<Piece> letters;
+};
+
+LetterDiff letterDiff(const QString &typed, const QString &key)
+{
+    LetterDiff result;
+    for (const auto &[letter, info] : editScript(lettersOf(typed), lettersOf(key))) {
+        const Mark mark = info.type == dtl::SES_COMMON   ? Mark::Same
+                          : info.type == dtl::SES_DELETE ? Mark::Extra
+                                                         : Mark::Missing;
+        if (mark == Mark::Same)
+            ++result.common;
+        else
+            ++result.edits;
+        // Neighbouring letters with the same mark make one piece.
+        if (!result.letters.isEmpty() && result.letters.last().mark == mark)
+            result.letters.last().text.append(letter);
+        else
+            result.letters.append({mark, QString(letter)});
+    }
+    return result;
+}
+
+// A typed word stands in the place of a key word when at least half of the longer one's
+// letters are common to both, in order.
+bool resembles(const QString &typed, const QString &key)
+{
+    const qsizetype longer = std::max(typed.size(), key.size());
+    if (2 * std::min(typed.size(), key.size()) < longer)
+        return false;
+    return 2 * letterDiff(typed, key).common >= longer;
+}
+
+// Accents, case, or a letter or two.
+bool differsSlightly(const QString &typed, const QString &key, const LetterDiff &diff)
+{
+    return diff.edits <= 2 || explanation::foldAccents(typed).compare(explanation::foldAccents(key),
+                                                                      Qt::CaseInsensitive) == 0;
+}
+
+Word replaced(const QString &typed, const QString &key)
+{
+    Word word{Word::Replaced, typed, key, {}};
+    LetterDiff diff = letterDiff(typed, key);
+    if (differsSlightly(typed, key, diff))
+        word.letters = std::move(diff.letters);
+    return word;
+}
+
+// The key words from `nextKey` up to `keyEnd` as missing, then the typed words from
+// `nextTyped` up to `typedEnd` as extra.
+void appendUnpaired(Comparison &result, const QStringList &typed, int &nextTyped,
+                    qsizetype typedEnd, const QStringList &key, int &nextKey, qsizetype keyEnd)
+{
+    for (; nextKey < keyEnd; ++nextKey)
+        result.append({Word::Missing, QString(), key.at(nextKey), {}});
+    for (; nextTyped < typedEnd; ++nextTyped)
+        result.append({Word::Extra, typed.at(nextTyped), QString(), {}});
+}
+
+// One change between common words: the typed words that were deleted and the key words that
+// were added. A deleted word pairs with an added one in its place (at most two places
+// apart, in order) that it resembles; the others are extra or missing.
+void appendChange(Comparison &result, const QStringList &typed, const QStringList &key)
+{
+    constexpr int reach = 2;
+    int nextTyped = 0;
+    int nextKey = 0;
+    for (int k = 0; k < key.size(); ++k) {
+        int match = -1;
+        for (int t = std::max(nextTyped, k - reach); t < typed.size() && t <= k + reach; ++t) {
+            if (resembles(typed.at(t), key.at(k))) {
+                match = t;
+                break;
+            }
+        }
+        if (match < 0)
+            continue;
+        appendUnpaired(result, typed, nextTyped, match, key, nextKey, k);
+        result.append(replaced(typed.at(match), key.at(k)));
+        nextTyped = match + 1;
+        nextKey = k + 1;
+    }
+    appendUnpaired(result, typed, nextTyped, typed.size(), key, nextKey, key.size());
+}
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString marked(const Piece &piece)
+{
+    switch (piece.mark) {
+    case Mark::Same:
+        return escaped(piece.text);
+    case Mark::Extra:
+        return QStringLiteral("<s style=\"color:%1\">%2</s>")
+            .arg(extraColour.name(), escaped(piece.text));
+    case Mark::Missing:
+        return QStringLiteral("<u style=\"color:%1\">%2</u>")
+            .arg(missingColour.name(), escaped(piece.text));
+    }
+    return QString();
+}
+
+} // namespace
+
+Comparison compare(const QString &answer, const QString &key)
+{
+    const QStringList typedWords = explanation::wordsOf(answer);
+    const QStringList keyWords = explanation::wordsOf(key);
+    const std::vector<QString> from(typedWords.begin(), typedWords.end());
+    const std::vector<QString> to(keyWords.begin(), keyWords.end());
+
+    Comparison result;
+    QStringList deleted;
+    QStringList added;
+    for (const auto &[word, info] : editScript(from, to)) {
+        if (info.type == dtl::SES_DELETE) {
+            deleted.append(word);
+        } else if (info.type == dtl::SES_ADD) {
+            added.append(word);
+        } else {
+            appendChange(result, deleted, added);
+            deleted.clear();
+            added.clear();
+            result.append({Word::Same, word, word, {}});
+        }
+    }
+    appendChange(result, deleted, added);
+    return result;
+}
+
+QList<Piece> pieces(const Comparison &comparison)
+{
+    QList<Piece> result;
+    for (const Word &word : comparison) {
+        if (!result.isEmpty())
+            result.append({Mark::Same, QStringLiteral(" ")});
+        switch (word.kind) {
+        case Word::Same:
+            result.append({Mark::Same, word.typed});
+            break;
+        case Word::Extra:
+            result.append({Mark::Extra, word.typed});
+            break;
+        case Word::Missing:
+            result.append({Mark::Missing, word.key});
+            break;
+        case Word::Replaced:
+            if (!word.letters.isEmpty()) {
+                result.append(word.letters);
+            } else {
+                result.append({Mark::Extra, word.typed});
+                result.append({Mark::Same, QStringLiteral(" ")});
+                result.append({Mark::Missing, word.key});
+            }
+            break;
+        }
+    }
+    return result;
+}
+
+QString toHtml(const Comparison &comparison)
+{
+    QString html;
+    for (const Piece &piece : pieces(comparison))
+        html += marked(piece);
+    return html;
+}
+
+QString spoken(const Comparison &comparison, i18n::Language language)
+{
+    using namespace i18n;
+    QStringList parts;
+    for (const Word &word : comparison) {
+        switch (word.kind) {
+        case Word::Same:
+            break;
+        case Word::Extra:
+            parts << tutorText(tuExtra, language).arg(word.typed);
+            break;
+        case Word::Missing:
+            parts << tutorText(tuMissing, language).arg(word.key);
+            break;
+        case Word::Replaced:
+            parts << tutorText(tuShouldBe, language).arg(word.typed, word.key);
+            break;
+        }
+    }
+    return parts.isEmpty() ? QString() : parts.join(QStringLiteral("; ")) + QLatin1Char('.');
+}
+
+} // namespace comparison
