@@ -34,6 +34,8 @@ private slots:
     void verdicts_data();
     void verdicts();
     void passageLines();
+    void hintsStepOnUntilTheLastWord();
+    void countsAndPractiseRounds();
 };
 
 void SessionTest::verdicts_data()
@@ -104,6 +106,82 @@ void SessionTest::passageLines()
     QCOMPARE(session.segment(), 11);
     QVERIFY(!session.advance());
     QCOMPARE(session.segment(), 11); // the last segment stays current
+}
+
+void SessionTest::hintsStepOnUntilTheLastWord()
+{
+    ExerciseSession session = tripAt(1); // Egy versenyen kell részt vennie
+    session.beginExercise();
+    QCOMPARE(session.hintSteps(), 5);
+    for (int step = 1; step <= 5; ++step)
+        QCOMPARE(session.takeHint(), step);
+    QCOMPARE(session.takeHint(), 0); // no step left, none counted
+    QCOMPARE(session.record().hints, 5);
+    QVERIFY(session.advance());
+    QCOMPARE(session.nextHint(), 1); // a new segment starts again
+}
+
+// An exercise with mistakes of every kind, then practise rounds of what was missed.
+void SessionTest::countsAndPractiseRounds()
+{
+    ExerciseSession session = tripAt(0);
+    session.beginExercise();
+    const auto answer = [&session](const QString &typed) {
+        const Verdict verdict = session.checkAnswer(typed, true);
+        if (verdict.outcome == Verdict::Wrong) {
+            session.countWrongAnswer(verdict);
+        } else {
+            session.countAccepted();
+            session.advance();
+        }
+        return verdict.outcome;
+    };
+    // Segment 2: two wrong answers; 5: a hint; 9: the solution; the others right at once.
+    for (int segment = 0; segment < content::SegmentCount; ++segment) {
+        if (segment == 2) {
+            answer(QStringLiteral("nem kell edzésre menni"));
+            answer(QStringLiteral(" nem  kell mennie "));
+            QCOMPARE(session.record().lastWrongAnswer, QStringLiteral("nem kell mennie"));
+        }
+        if (segment == 5)
+            session.takeHint();
+        if (segment == 9)
+            session.countSolutionShown();
+        QCOMPARE(answer(session.key()), segment < 11 ? Verdict::Accepted : Verdict::Finished);
+    }
+    QCOMPARE(session.missedSegments(), QList<int>({2, 5, 9}));
+    i18n::Counts counts = session.counts();
+    QCOMPARE(counts.segments, 12);
+    QCOMPARE(counts.rightFirstTime, 9);
+    QCOMPARE(counts.wrongAnswers, 2);
+    QCOMPARE(counts.hints, 1);
+    QCOMPARE(counts.solutionsShown, 1);
+
+    // The round runs the three in order; a wrong answer on 5 keeps it missed.
+    session.beginRound();
+    QVERIFY(session.roundRuns());
+    QCOMPARE(session.segment(), 2);
+    QCOMPARE(session.record().wrongAnswers, 0); // a new record
+    QCOMPARE(answer(session.key()), Verdict::Accepted);
+    QCOMPARE(session.segment(), 5);
+    QCOMPARE(answer(QStringLiteral("Londonban")), Verdict::Wrong);
+    QCOMPARE(answer(session.key()), Verdict::Accepted);
+    QCOMPARE(session.segment(), 9);
+    QCOMPARE(answer(session.key()), Verdict::Finished);
+    QVERIFY(!session.roundRuns());
+    QCOMPARE(session.segment(), 9);
+    counts = session.counts();
+    QCOMPARE(counts.segments, 3);
+    QCOMPARE(counts.rightFirstTime, 2);
+    QCOMPARE(counts.wrongAnswers, 1);
+    QCOMPARE(session.missedSegments(), QList<int>({5}));
+
+    session.beginRound();
+    QCOMPARE(session.segment(), 5);
+    QCOMPARE(answer(session.key()), Verdict::Finished);
+    QVERIFY(session.missedSegments().isEmpty());
+    session.beginRound(); // nothing missed: no round
+    QVERIFY(!session.roundRuns());
 }
 
 QTEST_APPLESS_MAIN(SessionTest)

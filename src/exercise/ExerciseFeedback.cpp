@@ -80,11 +80,9 @@ QString ExerciseFeedback::lineText() const
     case Phase::Running:
         return i18n::progressText(m_session.segment() + 1, content::SegmentCount, language);
     case Phase::Mistake:
-        return explanation::describeMistake(m_mistake, exercise.auxChoice, exercise.person,
-                                            language);
+        return explanation::describeMistake(m_mistake, exercise.auxChoice, language);
     case Phase::Finished:
-        return i18n::summaryText(content::SegmentCount, m_session.wrongAnswers(),
-                                 m_session.solutionsShown(), language);
+        return i18n::summaryText(m_session.counts(), language);
     }
     return QString();
 }

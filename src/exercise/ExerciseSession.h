@@ -4,8 +4,12 @@
 
 #include "content/ExerciseContent.h"
 #include "exercise/MistakeExplanation.h"
+#include "i18n/FeedbackTexts.h"
 
+#include <QList>
 #include <QString>
+
+#include <array>
 
 namespace exercise {
 
@@ -25,6 +29,19 @@ struct Verdict
     QString answer;
     // A small first letter of a sentence start was made a capital: beep and warn.
     bool capitalFixed = false;
+
+    // Nothing but blanks was typed: with the tutor on, that is no attempt.
+    bool isEmpty() const;
+};
+
+// What the tutor keeps of one segment while an exercise or a practise round runs.
+struct SegmentRecord
+{
+    int wrongAnswers = 0;
+    int hints = 0;
+    int solutionsShown = 0;
+    bool accepted = false;
+    QString lastWrongAnswer; // as the comparison saw it
 };
 
 class ExerciseSession
@@ -57,18 +74,35 @@ public:
     // The line that an accepted answer adds to the passage: the key in its frame.
     QString passageLine() const;
 
-    // Steps to the next segment; false after the last one, which stays current.
+    // Steps to the next segment, in a practise round to the next of its segments; false after
+    // the last one, which stays current.
     bool advance();
 
     // What kind of mistake a wrong verdict's answer is.
     explanation::Mistake explain(const Verdict &verdict) const;
 
-    // The counts of the exercise that runs or has just ended.
-    void resetCounts() { m_wrongAnswers = m_solutionsShown = 0; }
-    void countWrongAnswer() { ++m_wrongAnswers; }
-    void countSolutionShown() { ++m_solutionsShown; }
-    int wrongAnswers() const { return m_wrongAnswers; }
-    int solutionsShown() const { return m_solutionsShown; }
+    // The record of an exercise: Start begins a new one, with all twelve segments in order.
+    void beginExercise();
+    void countWrongAnswer(const Verdict &verdict);
+    void countSolutionShown() { ++m_records[segment()].solutionsShown; }
+    void countAccepted() { m_records[segment()].accepted = true; }
+    const SegmentRecord &record() const { return m_records[segment()]; }
+
+    // The steps of a hint on the current segment: how many it has, and the next one (from 1),
+    // which takeHint() counts. 0 when every step has been given.
+    int hintSteps() const;
+    int nextHint() const;
+    int takeHint();
+
+    // The exercise or round that runs or has just ended: its counts, and the segments it
+    // accepted not at the first try (after a wrong answer, a hint or the solution), in order.
+    i18n::Counts counts() const;
+    QList<int> missedSegments() const;
+
+    // A practise round runs the missed segments again, in their order, with new records;
+    // the first becomes current. It ends when its last segment is accepted.
+    void beginRound();
+    bool roundRuns() const { return m_roundRuns; }
 
     // Every occurrence of `findText` replaced by one blank, again and again: with two
     // blanks, every run of blanks becomes one.
@@ -78,9 +112,13 @@ public:
     static QString Upper(const QString &answerText, bool *changed);
 
 private:
+    bool isLastOfRun() const;
+
     content::ExerciseContent m_content;
-    int m_wrongAnswers = 0;
-    int m_solutionsShown = 0;
+    std::array<SegmentRecord, content::SegmentCount> m_records;
+    QList<int> m_run; // the segments of the exercise or round, in their order
+    int m_position = 0;
+    bool m_roundRuns = false;
 };
 
 } // namespace exercise

@@ -196,7 +196,7 @@ void ExerciseWindow::Start_Click()
     showGap();
     m_ui.Text1->setFocus();
     m_ui.Start->setEnabled(false);
-    m_session.resetCounts();
+    m_session.beginExercise();
     m_feedback->running();
 }
 
@@ -227,7 +227,7 @@ void ExerciseWindow::Nex_Click()
     }
     if (verdict.outcome == exercise::Verdict::Wrong) {
         rejectAnswer();
-        m_session.countWrongAnswer();
+        m_session.countWrongAnswer(verdict);
         if (m_feedback->isExplaining())
             m_feedback->wrong(m_session.explain(verdict));
     } else {
@@ -244,6 +244,7 @@ void ExerciseWindow::rejectAnswer()
 
 void ExerciseWindow::acceptAnswer()
 {
+    m_session.countAccepted();
     QTextCursor end(m_ui.Text4->document());
     end.movePosition(QTextCursor::End);
     end.insertText(m_session.passageLine());

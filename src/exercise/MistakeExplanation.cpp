@@ -46,15 +46,31 @@ QString withSmallFirstLetter(QString text)
     return text;
 }
 
+// The text without blanks and punctuation marks at either end.
+QString withoutEndPunctuation(const QString &text)
+{
+    const auto isEnd = [](QChar c) { return c.isPunct() || c == QLatin1Char(' '); };
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && isEnd(text.at(first)))
+        ++first;
+    while (last > first && isEnd(text.at(last - 1)))
+        --last;
+    return text.mid(first, last - first);
+}
+
 // Rules 1 and 2: the answer is a key of the same segment for another selection.
-Mistake otherFormMistake(const content::AuxChoice &choice, int person, int segment,
-                         const QString &answer)
+Mistake otherFormMistake(const content::AuxChoice &choice, const content::Person &person,
+                         int segment, const QString &answer)
 {
     Mistake mistake;
+    // Where a group is the subject, its forms are those of the group codes.
+    const bool group = content::isGroupRow(choice.code, segment);
     for (const content::Person &other : content::persons) {
-        if (other.code != person && answer == keyOf(choice.code, other.code, segment)) {
+        if (other.code != person.code && answer == keyOf(choice.code, other.code, segment)) {
             mistake.kind = Mistake::OtherPerson;
-            mistake.otherPerson = other.code;
+            mistake.otherPerson = group ? other.groupCode : other.code;
+            mistake.askedPerson = group ? person.groupCode : person.code;
             return mistake;
         }
     }
@@ -62,7 +78,7 @@ Mistake otherFormMistake(const content::AuxChoice &choice, int person, int segme
         return mistake;
     for (const content::AuxChoice &other : content::auxChoices) {
         if (isOfficeDayChoice(other) && other.code != choice.code &&
-            answer == keyOf(other.code, person, segment)) {
+            answer == keyOf(other.code, person.code, segment)) {
             mistake.kind = Mistake::OtherAuxiliary;
             mistake.otherAuxChoice = other.code;
             return mistake;
@@ -142,28 +158,37 @@ QString foldAccents(const QString &text)
 Mistake explainMistake(int auxChoice, int person, int segment, const QString &answer)
 {
     const content::AuxChoice *choice = content::auxChoiceOf(auxChoice);
-    if (!choice || !content::personOf(person) || segment < 0 || segment >= content::SegmentCount)
+    const content::Person *who = content::personOf(person);
+    if (!choice || !who || segment < 0 || segment >= content::SegmentCount)
         return {};
     const content::ExerciseContent material =
         content::ExerciseContent::forSelection(auxChoice, person);
     const QString &key = material.keys[segment];
     if (answer == key)
         return {};
-    const Mistake otherForm = otherFormMistake(*choice, person, segment, answer);
+    if (answer.isEmpty())
+        return {Mistake::NoAnswer};
+    if (withoutEndPunctuation(answer) == key)
+        return {Mistake::Punctuation};
+    const Mistake otherForm = otherFormMistake(*choice, *who, segment, answer);
     if (otherForm.kind != Mistake::None)
         return otherForm;
     return shapeMistake(answer, key, material.segments[segment]);
 }
 
-QString describeMistake(const Mistake &mistake, int auxChoice, int person, i18n::Language language)
+QString describeMistake(const Mistake &mistake, int auxChoice, i18n::Language language)
 {
     using namespace i18n;
     switch (mistake.kind) {
     case Mistake::None:
         return {};
+    case Mistake::NoAnswer:
+        return feedbackText(fbNoAnswer, language);
+    case Mistake::Punctuation:
+        return feedbackText(fbPunctuation, language);
     case Mistake::OtherPerson:
         return feedbackText(fbOtherPerson, language)
-            .arg(pronounOf(mistake.otherPerson), pronounOf(person));
+            .arg(pronounOf(mistake.otherPerson), pronounOf(mistake.askedPerson));
     case Mistake::OtherAuxiliary:
         return feedbackText(fbOtherAuxiliary, language)
             .arg(auxiliaryName(mistake.otherAuxChoice), auxiliaryName(auxChoice));

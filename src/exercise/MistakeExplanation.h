@@ -14,6 +14,8 @@ struct Mistake
     enum Kind
     {
         None,           // nothing to explain: the answer equals the key
+        NoAnswer,       // nothing was typed
+        Punctuation,    // the key with a punctuation mark at either end
         OtherPerson,    // the key of this segment for another person
         OtherAuxiliary, // the key of this segment and person with another of akar, fog, szokott
         PlainSegment,   // the segment as it is shown, copied unchanged
@@ -25,7 +27,10 @@ struct Mistake
     };
 
     Kind kind = None;
-    int otherPerson = -1;   // OtherPerson: the person code whose key was typed
+    // OtherPerson: the person whose form was typed, and the one asked for. Where a group is
+    // the subject, these are group codes, whose pronouns name the forms.
+    int otherPerson = -1;
+    int askedPerson = -1;
     int otherAuxChoice = 0; // OtherAuxiliary: the auxChoice whose key was typed
     int word = 0;           // Accents: the first word that differs, counted from 1
     int rightWords = 0;     // LeadingWords: how many leading words equal the key's
@@ -37,7 +42,7 @@ struct Mistake
 Mistake explainMistake(int auxChoice, int person, int segment, const QString &answer);
 
 // The line that names the mistake in `language` (English when out of range); empty for None.
-QString describeMistake(const Mistake &mistake, int auxChoice, int person, i18n::Language language);
+QString describeMistake(const Mistake &mistake, int auxChoice, i18n::Language language);
 
 // The words of a text: what stands between blanks (the space character only).
 QStringList wordsOf(const QString &text);

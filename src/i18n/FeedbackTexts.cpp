@@ -27,12 +27,14 @@ QString progressText(int current, int total, Language language)
     return feedbackText(fbProgress, language).arg(current).arg(total);
 }
 
-QString summaryText(int segments, int wrongAnswers, int solutionsShown, Language language)
+QString summaryText(const Counts &counts, Language language)
 {
     return feedbackText(fbSummary, language)
-        .arg(counted(segments, fbSegmentsOne, fbSegmentsMany, language),
-             counted(wrongAnswers, fbWrongAnswersOne, fbWrongAnswersMany, language),
-             counted(solutionsShown, fbSolutionsShownOne, fbSolutionsShownMany, language));
+        .arg(counted(counts.segments, fbSegmentsOne, fbSegmentsMany, language),
+             counted(counts.rightFirstTime, fbRightFirstOne, fbRightFirstMany, language),
+             counted(counts.wrongAnswers, fbWrongAnswersOne, fbWrongAnswersMany, language),
+             counted(counts.hints, fbHintsOne, fbHintsMany, language),
+             counted(counts.solutionsShown, fbSolutionsShownOne, fbSolutionsShownMany, language));
 }
 
 } // namespace i18n
