@@ -1,4 +1,5 @@
-// Text zoom of the exercise window on a 1920×1080 screen: nothing is cut at any step.
+// Text zoom of the exercise window on screens from 1280×720 to 1920×1080: nothing is cut,
+// nothing overlaps and the window stays on the screen at any step.
 #include "ExerciseDriver.h"
 
 #include "content/ExerciseContent.h"
@@ -18,13 +19,16 @@ class ZoomTest : public ExerciseTestBase
 
 private slots:
     void stepsUpAndBack();
-    void nothingIsCutAtAnyStep();
+    void nothingIsCutOrOverlapsAtAnyStep_data();
+    void nothingIsCutOrOverlapsAtAnyStep();
     void bothWindowsShareTheLevel();
 
 private:
     void press(QKeySequence keys) { QTest::keySequence(window, keys); }
-    // Why the window cuts a text or leaves the screen; empty when it does neither.
+    // Why the window cuts a text, overlaps two controls or leaves the screen; empty when it
+    // does none of these.
     QString cut() const;
+    QString overlap() const;
 };
 
 void ZoomTest::stepsUpAndBack()
@@ -86,17 +90,49 @@ QString ZoomTest::cut() const
         if (list->width() < needed.width() || list->height() < needed.height())
             return QStringLiteral("list %1 cut").arg(list->objectName());
     }
+    return overlap();
+}
+
+QString ZoomTest::overlap() const
+{
+    const QWidget *surface = window->centralWidget();
+    QList<const QWidget *> controls;
+    for (const QWidget *control : surface->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isVisible())
+            continue;
+        if (!surface->rect().contains(control->geometry()))
+            return QStringLiteral("%1 outside the window").arg(control->objectName());
+        for (const QWidget *other : controls) {
+            if (other->geometry().intersects(control->geometry()))
+                return QStringLiteral("%1 overlaps %2")
+                    .arg(control->objectName(), other->objectName());
+        }
+        controls << control;
+    }
     return QString();
 }
 
-void ZoomTest::nothingIsCutAtAnyStep()
+void ZoomTest::nothingIsCutOrOverlapsAtAnyStep_data()
 {
-    QCOMPARE(window->screen()->size(), QSize(1920, 1080));
+    QTest::addColumn<QSize>("screen");
+    for (const QSize size : {QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080)})
+        QTest::addRow("%dx%d", size.width(), size.height()) << size;
+}
+
+void ZoomTest::nothingIsCutOrOverlapsAtAnyStep()
+{
+    QFETCH(QSize, screen);
+    for (QScreen *display : QGuiApplication::screens()) {
+        if (display->size() == screen)
+            window->move(display->geometry().topLeft());
+    }
+    QCOMPARE(window->screen()->size(), screen);
     // Hungarian has the longest texts; the exercise running shows every row.
     window->lang_Click(0);
     driver->pick("Combo2", 4); // ti: the pictogram is shown
     driver->start(4, 22);
-    driver->click("Command9"); // the legend
+    driver->click("Command9");     // the legend
+    driver->trigger("mnuExplain"); // the feedback line
     for (int percent = 100; percent <= 250; percent += 25) {
         window->setTextZoom(percent);
         QCOMPARE(window->textZoom(), percent);

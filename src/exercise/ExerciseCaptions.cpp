@@ -3,6 +3,7 @@
 #include "exercise/ExerciseControls.h"
 
 #include "exercise/AnswerBox.h"
+#include "exercise/PassageBox.h"
 #include "i18n/AccessibleTexts.h"
 #include "i18n/FeedbackTexts.h"
 
@@ -14,7 +15,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTextEdit>
 
 void ExerciseControls::createMenus(QMainWindow *window)
 {

@@ -6,6 +6,7 @@
 #include "common/Pictures.h"
 #include "common/TextZoom.h"
 #include "exercise/AnswerBox.h"
+#include "exercise/PassageBox.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 using ui::Face;
@@ -125,10 +125,10 @@ void ExerciseControls::applyZoom(QMainWindow *window, int percent)
 }
 
 // Room that does not follow from a control's own text: the longest indicator, three lines
-// of hint, a few lines of passage.
+// of hint, and a few lines of passage where the screen has them.
 void ExerciseControls::reserveRoom(int percent)
 {
-    Text4->setMinimumHeight(90 * percent / 100);
+    Text4->setPreferredHeight(90 * percent / 100);
     Label6->setMinimumWidth(
         Label6->fontMetrics().horizontalAdvance(QStringLiteral("+ akar/kell/szokott/tud")) + 16);
     Label1->setMinimumHeight(3 * Label1->fontMetrics().lineSpacing() + 8);
@@ -163,7 +163,7 @@ void ExerciseControls::createPassageRows(QBoxLayout *rows)
     Label2->setWordWrap(true);
     ui::setColours(Label2, Qt::white);
 
-    Text4 = new QTextEdit(surface);
+    Text4 = new PassageBox(surface);
     Text4->setObjectName(QStringLiteral("Text4"));
     Text4->setReadOnly(true);
     Text4->setAcceptRichText(false);

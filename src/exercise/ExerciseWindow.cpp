@@ -6,6 +6,7 @@
 #include "common/WindowFit.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
+#include "exercise/PassageBox.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QAction>
@@ -16,7 +17,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTextEdit>
 
 namespace {
 
