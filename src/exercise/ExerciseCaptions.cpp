@@ -72,7 +72,7 @@ void ExerciseControls::retranslate(const i18n::InterfaceTexts &t)
     mnuOntop->setText(t[i18n::capOnTop]);
     mnuhowto->setText(t[i18n::capHowTo]);
     mnuSegedigek->setText(t[i18n::capHelpTopic]);
-    mnuExplain->setText(i18n::feedbackText(i18n::fbMenuCaption, t.language));
+    mnuExplain->setText(i18n::feedbackText(i18n::fbMenuCaption, t.language()));
     Label4->setText(t[i18n::capAuxLabel]);
     Label7->setText(t[i18n::capPersonLabel]);
     updateAccessibleTexts(t);
@@ -88,7 +88,7 @@ void ExerciseControls::updateAccessibleTexts(const i18n::InterfaceTexts &t)
     // The lists' text fields are named as their lists.
     Combo1->lineEdit()->setAccessibleName(t[i18n::capAuxLabel]);
     Combo2->lineEdit()->setAccessibleName(t[i18n::capPersonLabel]);
-    const i18n::Language language = t.language;
+    const i18n::Language language = t.language();
     Text4->setAccessibleName(i18n::accessibleText(i18n::accPassage, language));
     Text2->setAccessibleName(i18n::accessibleText(i18n::accBefore, language));
     Text1->setAccessibleName(i18n::accessibleText(i18n::accAnswer, language));

@@ -32,9 +32,9 @@ void ExerciseDriver::start(int auxChoice, int person) const
 
 void ExerciseTestBase::init()
 {
-    texts = i18n::InterfaceTexts();
+    settings = std::make_unique<Settings>();
     notifier = new RecordingNotifier;
-    window = new ExerciseWindow(texts, *notifier);
+    window = new ExerciseWindow(*settings, *notifier);
     driver = new ExerciseDriver{*window};
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -45,6 +45,7 @@ void ExerciseTestBase::cleanup()
     delete driver;
     delete window;
     delete notifier;
+    settings.reset();
     driver = nullptr;
     window = nullptr;
     notifier = nullptr;

@@ -3,6 +3,7 @@
 
 #include "RecordingNotifier.h"
 
+#include "common/Settings.h"
 #include "exercise/ExerciseWindow.h"
 #include "i18n/InterfaceTexts.h"
 
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+
+#include <memory>
 
 // The characters typed on an English keyboard for each accented letter.
 inline QString typedFor(const QString &text)
@@ -82,8 +85,9 @@ struct ExerciseDriver
     }
 };
 
-// The base of the exercise-window suites: a fresh window for each test, its messages
-// recorded instead of shown. A suite that needs more in init() calls this one first.
+// The base of the exercise-window suites: fresh settings and a fresh window for each test,
+// its messages recorded instead of shown. A suite that needs more in init() calls this one
+// first.
 class ExerciseTestBase : public QObject
 {
     Q_OBJECT
@@ -93,7 +97,10 @@ protected slots:
     void cleanup();
 
 protected:
-    i18n::InterfaceTexts texts;
+    // The interface texts the window has filled.
+    const i18n::InterfaceTexts &texts() const { return settings->texts(); }
+
+    std::unique_ptr<Settings> settings;
     RecordingNotifier *notifier = nullptr;
     ExerciseWindow *window = nullptr;
     ExerciseDriver *driver = nullptr;
