@@ -331,8 +331,7 @@ void ExerciseWindow::Command9_Click()
 
 void ExerciseWindow::lang_Click(int index)
 {
-    for (QAction *item : m_ui.lang)
-        item->setChecked(false);
+    // The items form an exclusive group: the check mark leaves the others.
     m_ui.lang[index]->setChecked(true);
     m_settings.setLanguage(i18n::Language(index + 1));
     dialog();
