@@ -30,8 +30,6 @@ private slots:
     void onTopToggles();
     void keyboardStart();
     void referenceWindowFromTheHelpMenu();
-    void explainingIsOffAtStartUp();
-    void explainingShowsProgressMistakesAndSummary();
 
 private:
     void answerAll();
@@ -348,61 +346,6 @@ void ExerciseFlowTest::referenceWindowFromTheHelpMenu()
     QTimer::singleShot(0, window.get(), [this] { window->mnuExit_Click(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
     QCOMPARE(QApplication::exec(), 0);
-}
-
-void ExerciseFlowTest::explainingIsOffAtStartUp()
-{
-    QAction *option = window->findChild<QAction *>(QStringLiteral("mnuExplain"));
-    QVERIFY(option && option->isCheckable() && !option->isChecked());
-    QCOMPARE(option->text(), QStringLiteral("E&xplain mistakes"));
-    // A wrong answer, a solution and the end bring only the usual messages; no line shows.
-    QVERIFY(driver->start(4, 0));
-    driver->answer(QStringLiteral("kell utaznia"));
-    driver->click("Solution");
-    driver->answerBox()->clear();
-    for (int i = 0; i < content::SegmentCount; ++i)
-        driver->answer(window->exercise().keys[i]);
-    QCOMPARE(notifier->messages.size(), 3);
-    QCOMPARE(notifier->messages[0].text, texts()[i18n::msgWrong]);
-    QCOMPARE(notifier->messages[2].text, texts()[i18n::msgFinished]);
-    QVERIFY(!driver->label("lblFeedback")->isVisible());
-    QVERIFY(driver->label("lblFeedback")->text().isEmpty());
-}
-
-void ExerciseFlowTest::explainingShowsProgressMistakesAndSummary()
-{
-    QLabel *line = driver->label("lblFeedback");
-    QVERIFY(driver->trigger("mnuExplain"));
-    QVERIFY(line->isVisible());
-    QVERIFY(line->text().isEmpty()); // idle before the first Start
-    QCOMPARE(line->accessibleName(), QStringLiteral("Feedback"));
-
-    QVERIFY(driver->start(4, 2)); // kell, te
-    QCOMPARE(line->text(), QStringLiteral("Segment 1 of 12"));
-    // The key of another person: named only by the pronouns, after the usual message.
-    notifier->onMessage = [line] { QCOMPARE(line->text(), QStringLiteral("Segment 1 of 12")); };
-    driver->answer(QStringLiteral("Gábornak Angliába kell utaznia"));
-    notifier->onMessage = nullptr;
-    QCOMPARE(notifier->lastText(), texts()[i18n::msgWrong]);
-    QCOMPARE(line->text(), QStringLiteral("That is the form for ő. The exercise asks for te."));
-    QCOMPARE(line->accessibleDescription(), line->text());
-    driver->click("Solution"); // leaves the explanation standing
-    QCOMPARE(line->text(), QStringLiteral("That is the form for ő. The exercise asks for te."));
-    driver->answerBox()->clear();
-    driver->answer(window->exercise().keys[0]);
-    QCOMPARE(line->text(), QStringLiteral("Segment 2 of 12"));
-
-    window->lang_Click(0);
-    QCOMPARE(line->text(), QStringLiteral("2. mondatrész (összesen 12)"));
-    window->lang_Click(1);
-    for (int i = 1; i < content::SegmentCount; ++i)
-        driver->answer(window->exercise().keys[i]);
-    QCOMPARE(line->text(), QStringLiteral("Done: 12 segments, 11 right at the first try, 1 wrong "
-                                          "answer, 0 hints, 1 solution shown."));
-
-    // Off again: the line goes, and the layout with it.
-    QVERIFY(driver->trigger("mnuExplain"));
-    QVERIFY(!line->isVisible());
 }
 
 QTEST_MAIN(ExerciseFlowTest)

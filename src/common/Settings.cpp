@@ -26,3 +26,11 @@ void Settings::zoomBy(int steps)
 {
     setTextZoom(steps == 0 ? ui::MinZoom : ui::steppedZoom(m_zoom, steps));
 }
+
+void Settings::setTutor(bool on)
+{
+    if (on == m_tutor)
+        return;
+    m_tutor = on;
+    emit tutorChanged(on);
+}

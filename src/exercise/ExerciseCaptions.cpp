@@ -6,6 +6,7 @@
 #include "exercise/PassageBox.h"
 #include "i18n/AccessibleTexts.h"
 #include "i18n/FeedbackTexts.h"
+#include "i18n/TutorTexts.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -31,7 +32,9 @@ void ExerciseCaptions::retranslate(const i18n::InterfaceTexts &t) const
     m_ui.mnuOntop->setText(t[i18n::capOnTop]);
     m_ui.mnuhowto->setText(t[i18n::capHowTo]);
     m_ui.mnuSegedigek->setText(t[i18n::capHelpTopic]);
-    m_ui.mnuExplain->setText(i18n::feedbackText(i18n::fbMenuCaption, t.language()));
+    m_ui.mnuTutor->setText(i18n::feedbackText(i18n::fbMenuCaption, t.language()));
+    m_ui.cmdHint->setText(i18n::tutorText(i18n::tuHintCaption, t.language()));
+    m_ui.cmdPattern->setText(i18n::tutorText(i18n::tuPatternCaption, t.language()));
     m_ui.Label4->setText(t[i18n::capAuxLabel]);
     m_ui.Label7->setText(t[i18n::capPersonLabel]);
     updateAccessibleTexts(t);

@@ -7,8 +7,10 @@
 #include "common/TextZoom.h"
 #include "content/Selections.h"
 #include "exercise/AnswerBox.h"
+#include "exercise/AnswerComparison.h"
 #include "exercise/PassageBox.h"
 #include "i18n/InterfaceTexts.h"
+#include "i18n/TutorTexts.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -105,7 +107,7 @@ void ExerciseControls::build(QMainWindow *window)
     createPassageRows(rows);
     createSegmentRow(rows);
     createGapRow(rows);
-    createFeedbackRow(rows);
+    createTutorRow(rows);
     createButtonRow(rows);
     createLegendRow(rows);
     createHintLine();
@@ -220,15 +222,38 @@ void ExerciseControls::createGapRow(QBoxLayout *rows)
     rows->addLayout(row);
 }
 
-// Between rows 5 and 6: the feedback line, hidden until its option is chosen.
-void ExerciseControls::createFeedbackRow(QBoxLayout *rows)
+// Between rows 5 and 6: the tutor's row, hidden until the tutor is on. Its line is dark on
+// white, where the comparison's marks stand out.
+void ExerciseControls::createTutorRow(QBoxLayout *rows)
 {
-    lblFeedback = makeLabel("lblFeedback", QString(), ui::font(Face::Arial, 9, true), surface);
+    tutorRow = new QWidget(surface);
+    tutorRow->setObjectName(QStringLiteral("tutorRow"));
+    auto *panel = new QFrame(tutorRow);
+    panel->setFrameShape(QFrame::Box);
+    ui::setColours(panel, comparison::lineText, comparison::lineBackground);
+    lblFeedbackIcon = new QLabel(panel);
+    lblFeedbackIcon->setObjectName(QStringLiteral("lblFeedbackIcon"));
+    lblFeedbackIcon->setAlignment(Qt::AlignCenter);
+    lblFeedback = makeLabel("lblFeedback", QString(), ui::font(Face::Arial, 9, true), panel);
     lblFeedback->setWordWrap(true);
-    lblFeedback->setAlignment(Qt::AlignCenter);
-    ui::setColours(lblFeedback, Qt::white);
-    lblFeedback->hide();
-    rows->addWidget(lblFeedback);
+    ui::setColours(lblFeedback, comparison::lineText);
+    cmdPattern =
+        makeButton("cmdPattern", i18n::tutorText(i18n::tuPatternCaption, i18n::English), tutorRow);
+    cmdPractise = makeButton("cmdPractise", QString(), tutorRow);
+    cmdPattern->hide();
+    cmdPractise->hide();
+
+    auto *line = new QHBoxLayout(panel);
+    line->setContentsMargins(6, 3, 6, 3);
+    line->addWidget(lblFeedbackIcon);
+    line->addWidget(lblFeedback, 1);
+    auto *row = new QHBoxLayout(tutorRow);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(panel, 1);
+    row->addWidget(cmdPattern);
+    row->addWidget(cmdPractise);
+    tutorRow->hide();
+    rows->addWidget(tutorRow);
 }
 
 // Row 6: the person pictogram and the three command buttons.
@@ -245,6 +270,8 @@ void ExerciseControls::createButtonRow(QBoxLayout *rows)
     Nex = makeButton("Nex", QStringLiteral("&Next"), surface);
     Start = makeButton("Start", QStringLiteral("&Start"), surface);
     Solution = makeButton("Solution", QStringLiteral("So&lution"), surface);
+    cmdHint = makeButton("cmdHint", i18n::tutorText(i18n::tuHintCaption, i18n::English), surface);
+    cmdHint->hide();
     const char *const storeNames[] = {"Image2", "Image3", "Image4", "Image5"};
     for (std::size_t i = 0; i < pictureStore.size(); ++i) {
         pictureStore[i] = new QLabel(surface);
@@ -259,6 +286,7 @@ void ExerciseControls::createButtonRow(QBoxLayout *rows)
     row->addWidget(Nex);
     row->addWidget(Start);
     row->addWidget(Solution);
+    row->addWidget(cmdHint);
     row->addStretch(1);
     rows->addLayout(row);
 }
@@ -320,9 +348,8 @@ void ExerciseControls::createMenus(QMainWindow *window)
     lang[1]->setChecked(true);
     mnuOntop = addAction(mnuOptions->addAction(QStringLiteral("On&Top")), "mnuOntop");
     mnuOntop->setCheckable(true);
-    mnuExplain =
-        addAction(mnuOptions->addAction(QStringLiteral("E&xplain mistakes")), "mnuExplain");
-    mnuExplain->setCheckable(true);
+    mnuTutor = addAction(mnuOptions->addAction(QStringLiteral("T&utor")), "mnuTutor");
+    mnuTutor->setCheckable(true);
 
     mnuHelp = addMenu(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
     mnuSegedigek = addAction(
@@ -332,8 +359,10 @@ void ExerciseControls::createMenus(QMainWindow *window)
 
 void ExerciseControls::setTabOrder()
 {
-    const std::array<QWidget *, 10> order = {Start,    Text2,    Text1, Nex,    Text3,
-                                             Command9, Solution, Text4, Combo1, Combo2};
+    // The tutor's buttons, hidden while it is off, come after Solution.
+    const std::array<QWidget *, 13> order = {Start,    Text2,    Text1,   Nex,        Text3,
+                                             Command9, Solution, cmdHint, cmdPattern, cmdPractise,
+                                             Text4,    Combo1,   Combo2};
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

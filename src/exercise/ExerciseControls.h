@@ -43,17 +43,21 @@ public:
     CaretAtEndLineEdit *Text2 = nullptr;
     AnswerBox *Text1 = nullptr;
     QLineEdit *Text3 = nullptr;
-    // The optional feedback line between the gapped sentence and the buttons.
-    QLabel *lblFeedback = nullptr;
+    // The tutor's row between the gapped sentence and the buttons: the feedback line with the
+    // icon of its state, and the buttons that show the pattern and practise missed segments.
+    QWidget *tutorRow = nullptr;
+    QLabel *lblFeedbackIcon = nullptr, *lblFeedback = nullptr;
+    QPushButton *cmdPattern = nullptr, *cmdPractise = nullptr;
     QLabel *Image1 = nullptr; // the person pictogram
     QPushButton *Nex = nullptr, *Start = nullptr, *Solution = nullptr, *Command9 = nullptr;
+    QPushButton *cmdHint = nullptr;              // the tutor's
     QLabel *Label5 = nullptr, *Label1 = nullptr; // the legend and the hint line
     // The picture store for Image1: én, te, mi, ti.
     std::array<QLabel *, 4> pictureStore{};
 
     // The menus and their items.
     QMenu *mnuFile = nullptr, *mnuOptions = nullptr, *mnuDialog = nullptr, *mnuHelp = nullptr;
-    QAction *mnuExit = nullptr, *mnuOntop = nullptr, *mnuExplain = nullptr;
+    QAction *mnuExit = nullptr, *mnuOntop = nullptr, *mnuTutor = nullptr;
     QAction *mnuSegedigek = nullptr, *mnuhowto = nullptr;
     QActionGroup *languages = nullptr;
     std::array<QAction *, 3> lang{};
@@ -63,7 +67,7 @@ private:
     void createPassageRows(QBoxLayout *rows);
     void createSegmentRow(QBoxLayout *rows);
     void createGapRow(QBoxLayout *rows);
-    void createFeedbackRow(QBoxLayout *rows);
+    void createTutorRow(QBoxLayout *rows);
     void createButtonRow(QBoxLayout *rows);
     void createLegendRow(QBoxLayout *rows);
     void createHintLine();

@@ -1,28 +1,21 @@
 // What the exercise window reports beyond its messages: the answer box's description that
-// screen readers hear, and the optional feedback line with progress, explanations of wrong
-// answers and the end summary.
+// screen readers hear. (The tutor's feedback line is TutorLine.)
 #pragma once
 
 #include "exercise/ExerciseSession.h"
 #include "i18n/InterfaceTexts.h"
 
-class QLabel;
 class QLineEdit;
 
 class ExerciseFeedback
 {
 public:
-    ExerciseFeedback(QLineEdit *answerBox, QLabel *line, const i18n::InterfaceTexts &texts,
+    ExerciseFeedback(QLineEdit *answerBox, const i18n::InterfaceTexts &texts,
                      const exercise::ExerciseSession &session);
-
-    // The option that shows the feedback line.
-    void setExplaining(bool on);
-    bool isExplaining() const { return m_explaining; }
 
     // The course of the exercise.
     void idle();
     void running();
-    void wrong(const explanation::Mistake &mistake);
     void finished();
 
     // Writes everything again in the current language.
@@ -33,19 +26,14 @@ private:
     {
         Idle,
         Running,
-        Mistake,
         Finished
     };
 
     void enter(Phase phase);
-    QString lineText() const;
     QString answerBoxDescription() const;
 
     QLineEdit *m_answerBox;
-    QLabel *m_line;
     const i18n::InterfaceTexts &m_texts;
     const exercise::ExerciseSession &m_session;
-    bool m_explaining = false;
     Phase m_phase = Phase::Idle;
-    explanation::Mistake m_mistake;
 };

@@ -43,8 +43,8 @@ ExerciseWindow::ExerciseWindow(Settings &settings, Notifier &notifier, QWidget *
     setObjectName(QStringLiteral("gyakorlat1"));
     setWindowTitle(QString(8, QLatin1Char(' ')));
     m_ui.build(this);
-    m_feedback =
-        std::make_unique<ExerciseFeedback>(m_ui.Text1, m_ui.lblFeedback, m_texts, m_session);
+    m_feedback = std::make_unique<ExerciseFeedback>(m_ui.Text1, m_texts, m_session);
+    m_tutor = std::make_unique<Tutor>(m_ui, m_texts, m_session);
     m_defaultButton = new DefaultButtonRouter(this);
     connectControls();
     ui::addZoomKeys(this, [&settings](int steps) { settings.zoomBy(steps); });
@@ -67,6 +67,9 @@ void ExerciseWindow::connectControls()
     connect(m_ui.Start, &QPushButton::clicked, this, &ExerciseWindow::Start_Click);
     connect(m_ui.Nex, &QPushButton::clicked, this, &ExerciseWindow::Nex_Click);
     connect(m_ui.Solution, &QPushButton::clicked, this, &ExerciseWindow::Solution_Click);
+    connect(m_ui.cmdHint, &QPushButton::clicked, this, &ExerciseWindow::cmdHint_Click);
+    connect(m_ui.cmdPattern, &QPushButton::clicked, this, &ExerciseWindow::cmdPattern_Click);
+    connect(m_ui.cmdPractise, &QPushButton::clicked, this, &ExerciseWindow::cmdPractise_Click);
     connect(m_ui.Command9, &QPushButton::clicked, this, &ExerciseWindow::Command9_Click);
     connect(m_ui.Combo1, &QComboBox::activated, this, &ExerciseWindow::Combo1_Click);
     connect(m_ui.Combo2, &QComboBox::activated, this, &ExerciseWindow::Combo2_Click);
@@ -81,8 +84,8 @@ void ExerciseWindow::connectControls()
         connect(m_ui.lang[index], &QAction::triggered, this, [this, index] { lang_Click(index); });
     // The check mark is toggled by QAction itself; mnuOntop_Click triggers it.
     connect(m_ui.mnuOntop, &QAction::triggered, this, &ExerciseWindow::applyOnTop);
-    connect(m_ui.mnuExplain, &QAction::toggled, this,
-            [this](bool on) { m_feedback->setExplaining(on); });
+    connect(m_ui.mnuTutor, &QAction::toggled, &m_settings, &Settings::setTutor);
+    connect(&m_settings, &Settings::tutorChanged, m_ui.mnuTutor, &QAction::setChecked);
     connect(m_ui.mnuSegedigek, &QAction::triggered, this, &ExerciseWindow::mnuSegedigek_Click);
     connect(m_ui.mnuhowto, &QAction::triggered, this, &ExerciseWindow::mnuhowto_Click);
 
@@ -96,6 +99,7 @@ void ExerciseWindow::connectControls()
 void ExerciseWindow::applyTextZoom(int percent)
 {
     m_ui.applyZoom(this, percent);
+    m_tutor->refresh(); // its icon grows with the text
     // The layouts take the new sizes at once, so that the window fits what they need.
     m_ui.surface->layout()->activate();
     layout()->activate();
@@ -174,6 +178,7 @@ void ExerciseWindow::Start_Click()
     // has been started and Start disabled: such a late click must not restart the exercise.
     if (isRunning())
         return;
+    followTutorOption();
     m_ui.Nex->setEnabled(true);
     m_defaultButton->setDefaultButton(m_ui.Nex);
     valt();
@@ -189,6 +194,7 @@ void ExerciseWindow::Start_Click()
     m_ui.Start->setEnabled(false);
     m_session.beginExercise();
     m_feedback->running();
+    m_tutor->newSegment();
 }
 
 // The words around the gap of the current segment, and an empty answer box.
@@ -205,71 +211,141 @@ void ExerciseWindow::Nex_Click()
     // The same late click of an access key can come after the last answer disabled Next.
     if (!m_ui.Nex->isEnabled())
         return;
+    followTutorOption();
     const exercise::Verdict verdict = m_session.checkAnswer(m_ui.Text1->text(), isRunning());
     // The learner sees the collapsed and capitalised answer while a message is open.
     showAnswer(verdict.answer);
     if (verdict.outcome == exercise::Verdict::NotStarted) {
-        say(Notifier::Icon::Exclamation, m_texts[i18n::msgNotStarted]);
+        tell(Notifier::Icon::Exclamation, m_texts[i18n::msgNotStarted]);
+        return;
+    }
+    if (m_tutor->isOn() && verdict.outcome == exercise::Verdict::Wrong && verdict.isEmpty()) {
+        // No attempt: nothing sounds, nothing is counted.
+        m_tutor->line().noAnswer();
+        m_ui.Text1->setFocus();
         return;
     }
     if (verdict.capitalFixed) {
         m_notifier.beep();
-        say(Notifier::Icon::Exclamation, m_texts[i18n::msgCapitals]);
+        if (!m_tutor->isOn())
+            say(Notifier::Icon::Exclamation, m_texts[i18n::msgCapitals]);
     }
     if (verdict.outcome == exercise::Verdict::Wrong) {
-        rejectAnswer();
         m_session.countWrongAnswer(verdict);
-        if (m_feedback->isExplaining())
-            m_feedback->wrong(m_session.explain(verdict));
+        rejectAnswer(verdict);
     } else {
-        acceptAnswer();
+        acceptAnswer(verdict);
     }
-    m_ui.Text1->setFocus();
+    // After the last answer, Enter presses the tutor's offer to practise.
+    (m_ui.cmdPractise->isVisible() ? static_cast<QWidget *>(m_ui.cmdPractise) : m_ui.Text1)
+        ->setFocus();
 }
 
-void ExerciseWindow::rejectAnswer()
+void ExerciseWindow::rejectAnswer(const exercise::Verdict &verdict)
 {
     m_notifier.beep();
-    say(Notifier::Icon::Exclamation, m_texts[i18n::msgWrong]);
+    if (m_tutor->isOn())
+        m_tutor->wrong(verdict.capitalFixed, m_session.explain(verdict));
+    else
+        say(Notifier::Icon::Exclamation, m_texts[i18n::msgWrong]);
 }
 
-void ExerciseWindow::acceptAnswer()
+void ExerciseWindow::acceptAnswer(const exercise::Verdict &verdict)
 {
     m_session.countAccepted();
-    QTextCursor end(m_ui.Text4->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(m_session.passageLine());
+    // A practise round leaves the finished passage as it is.
+    if (!m_session.roundRuns()) {
+        QTextCursor end(m_ui.Text4->document());
+        end.movePosition(QTextCursor::End);
+        end.insertText(m_session.passageLine());
+    }
 
     if (!m_session.advance()) {
-        endExercise();
+        endExercise(verdict.capitalFixed);
         return;
     }
     showGap();
     m_ui.Label3->setText(m_session.segmentText());
     m_feedback->running();
+    m_tutor->newSegment();
+    if (m_tutor->isOn())
+        m_tutor->line().right(verdict.capitalFixed);
 }
 
-void ExerciseWindow::endExercise()
+void ExerciseWindow::endExercise(bool capitalised)
 {
     m_notifier.beep();
     m_ui.Text1->clear();
     m_defaultButton->setDefaultButton(nullptr);
     m_ui.Nex->setEnabled(false);
-    say(Notifier::Icon::Critical, m_texts[i18n::msgFinished]);
+    if (!m_tutor->isOn())
+        say(Notifier::Icon::Critical, m_texts[i18n::msgFinished]);
     m_ui.Start->setEnabled(true);
     m_ui.Text2->clear();
     m_ui.Text3->clear();
     m_ui.Label3->clear();
     m_ui.Start->setFocus();
     m_feedback->finished();
+    // With the tutor, Enter presses its offer to practise the missed segments.
+    if (QPushButton *offer = m_tutor->finished(capitalised))
+        m_defaultButton->setDefaultButton(offer);
+}
+
+void ExerciseWindow::cmdPractise_Click()
+{
+    followTutorOption();
+    m_tutor->practiseBegins();
+    m_session.beginRound();
+    if (!m_session.roundRuns())
+        return;
+    m_ui.Start->setEnabled(false);
+    m_ui.Nex->setEnabled(true);
+    m_defaultButton->setDefaultButton(m_ui.Nex);
+    showGap();
+    m_ui.Label3->setText(m_session.segmentText());
+    m_feedback->running();
+    m_tutor->newSegment();
+    m_ui.Text1->setFocus();
 }
 
 void ExerciseWindow::Solution_Click()
 {
+    followTutorOption();
     if (isRunning())
         m_session.countSolutionShown();
-    say(Notifier::Icon::Information, m_texts[i18n::msgSolutionPrefix] + m_session.key());
+    if (m_tutor->isOn())
+        m_tutor->line().solution(isRunning());
+    else
+        say(Notifier::Icon::Information, m_texts[i18n::msgSolutionPrefix] + m_session.key());
     m_ui.Text1->setFocus();
+}
+
+void ExerciseWindow::cmdHint_Click()
+{
+    followTutorOption();
+    m_tutor->hintTaken(isRunning() ? m_session.takeHint() : 0);
+    m_ui.Text1->setFocus();
+}
+
+// The reference window at this segment's auxiliary, beside the exercise.
+void ExerciseWindow::cmdPattern_Click()
+{
+    followTutorOption();
+    const std::optional<content::Auxiliary> auxiliary =
+        content::rowAuxiliary(m_session.content().auxChoice, m_session.segment());
+    mnuSegedigek_Click();
+    if (auxiliary)
+        m_reference->showAuxiliary(QString::fromUtf8(content::auxiliaryName(*auxiliary)));
+}
+
+// The tutor takes effect, or stops, from the next press of a button after its option changed.
+void ExerciseWindow::followTutorOption()
+{
+    const bool offered = m_ui.cmdPractise->isVisible();
+    m_tutor->follow(m_settings.tutor(), isRunning());
+    // An offer that went with the tutor no longer takes Enter.
+    if (offered && !m_ui.cmdPractise->isVisible())
+        m_defaultButton->setDefaultButton(m_ui.Nex->isEnabled() ? m_ui.Nex : nullptr);
 }
 
 void ExerciseWindow::Combo1_Click()
@@ -290,7 +366,7 @@ void ExerciseWindow::pickWhileRunning(const QString &lock)
         valt();
         return;
     }
-    say(Notifier::Icon::Exclamation, lock);
+    tell(Notifier::Icon::Exclamation, lock);
     m_ui.Text1->setFocus();
 }
 
@@ -353,6 +429,7 @@ void ExerciseWindow::dialog()
     setWindowTitle(m_texts[i18n::txtTitle]);
     m_hints->updateDescriptions();
     m_feedback->refresh();
+    m_tutor->refresh();
 }
 
 void ExerciseWindow::mnuOntop_Click()
@@ -389,6 +466,15 @@ void ExerciseWindow::mnuhowto_Click()
     say(Notifier::Icon::Information,
         m_texts[i18n::txtInstruction] + QStringLiteral("\n\n") + m_texts[i18n::hintChar]);
     m_ui.Text1->setFocus();
+}
+
+// A message in the tutor's line while it is on, else in a box.
+void ExerciseWindow::tell(Notifier::Icon icon, const QString &text)
+{
+    if (m_tutor->isOn())
+        m_tutor->line().message(text);
+    else
+        say(icon, text);
 }
 
 void ExerciseWindow::say(Notifier::Icon icon, const QString &text)

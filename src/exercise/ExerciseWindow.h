@@ -7,6 +7,7 @@
 #include "exercise/ExerciseControls.h"
 #include "exercise/ExerciseFeedback.h"
 #include "exercise/ExerciseSession.h"
+#include "exercise/Tutor.h"
 #include "i18n/InterfaceTexts.h"
 
 #include <QMainWindow>
@@ -48,6 +49,10 @@ public:
     void mnuExit_Click();
     void mnuSegedigek_Click();
     void mnuhowto_Click();
+    // The tutor's buttons.
+    void cmdHint_Click();
+    void cmdPattern_Click();
+    void cmdPractise_Click();
 
 private:
     void connectControls();
@@ -57,15 +62,18 @@ private:
 
     void pickWhileRunning(const QString &lock);
     void valt();
-    void acceptAnswer();
-    void rejectAnswer();
-    void endExercise();
+    void acceptAnswer(const exercise::Verdict &verdict);
+    void rejectAnswer(const exercise::Verdict &verdict);
+    // `capitalised`: the last answer's first letter was made a capital.
+    void endExercise(bool capitalised);
+    void followTutorOption();
     void showGap();
     void showAnswer(const QString &answerText);
     void dialog();
     void applyOnTop(bool onTop);
     void applyTextZoom(int percent);
     void fitToScreen();
+    void tell(Notifier::Icon icon, const QString &text);
     void say(Notifier::Icon icon, const QString &text);
 
     Settings &m_settings;
@@ -75,6 +83,7 @@ private:
     ExerciseControls m_ui;
     ExerciseCaptions m_captions{m_ui};
     std::unique_ptr<ExerciseFeedback> m_feedback;
+    std::unique_ptr<Tutor> m_tutor;
     DefaultButtonRouter *m_defaultButton = nullptr;
     HoverHints *m_hints = nullptr;
     std::unique_ptr<ReferenceWindow> m_reference;

@@ -175,6 +175,16 @@ void ReferenceWindow::showReference()
     activateWindow();
 }
 
+void ReferenceWindow::showAuxiliary(const QString &auxiliary)
+{
+    showReference();
+    const int item = m_combo1->findText(auxiliary);
+    if (item < 0)
+        return;
+    m_combo1->setCurrentIndex(item);
+    Combo1_Click();
+}
+
 void ReferenceWindow::Form_Load()
 {
     const i18n::InterfaceTexts &texts = m_texts;

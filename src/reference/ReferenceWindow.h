@@ -33,6 +33,9 @@ public:
 
     // Opens the window, loading it afresh, or only brings it to the front if it is open.
     void showReference();
+    // Opens it as showReference() does, with the Auxiliaries list at `auxiliary` (its list
+    // text) and the grid by that auxiliary.
+    void showAuxiliary(const QString &auxiliary);
 
     // A grid cell, index 6 * row + column.
     QLabel *cell(int index) const { return m_label1[index]; }

@@ -1,0 +1,157 @@
+#include "exercise/TutorLine.h"
+
+#include "exercise/Hints.h"
+#include "i18n/FeedbackTexts.h"
+#include "i18n/TutorTexts.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QStyle>
+
+TutorLine::TutorLine(QLabel *icon, QLabel *line, const i18n::InterfaceTexts &texts,
+                     const exercise::ExerciseSession &session)
+    : m_icon(icon), m_line(line), m_texts(texts), m_session(session)
+{
+}
+
+void TutorLine::clear()
+{
+    show(Kind::Empty);
+}
+
+void TutorLine::progress()
+{
+    m_number = m_session.segment() + 1;
+    show(Kind::Progress);
+}
+
+void TutorLine::right(bool capitalised)
+{
+    m_capitalised = capitalised;
+    m_number = m_session.segment() + 1;
+    show(Kind::Right);
+}
+
+void TutorLine::wrong(bool capitalised, const explanation::Mistake &mistake)
+{
+    m_capitalised = capitalised;
+    m_mistake = mistake;
+    m_auxChoice = m_session.content().auxChoice;
+    show(Kind::Wrong);
+}
+
+void TutorLine::noAnswer()
+{
+    show(Kind::NoAnswer);
+}
+
+void TutorLine::solution(bool compare)
+{
+    m_text = m_session.key();
+    const QString &lastWrong = m_session.record().lastWrongAnswer;
+    if (!compare || lastWrong.isEmpty()) {
+        show(Kind::Solution);
+        return;
+    }
+    m_comparison = comparison::compare(lastWrong, m_text);
+    show(Kind::Comparison);
+}
+
+void TutorLine::hint(int step)
+{
+    m_number = step;
+    show(Kind::Hint);
+}
+
+void TutorLine::message(const QString &text)
+{
+    m_text = text;
+    show(Kind::Message);
+}
+
+void TutorLine::summary(bool capitalised)
+{
+    m_capitalised = capitalised;
+    m_counts = m_session.counts();
+    show(Kind::Summary);
+}
+
+void TutorLine::show(Kind kind)
+{
+    m_kind = kind;
+    refresh();
+}
+
+// The words of the line, as plain text.
+QString TutorLine::plainText() const
+{
+    using namespace i18n;
+    const Language language = m_texts.language();
+    const QString capital =
+        m_capitalised ? tutorText(tuCapitalised, language) + QLatin1Char(' ') : QString();
+    switch (m_kind) {
+    case Kind::Empty:
+        break;
+    case Kind::Progress:
+        return progressText(m_number, content::SegmentCount, language);
+    case Kind::Right:
+        return capital + tutorText(tuRight, language).arg(m_number).arg(content::SegmentCount);
+    case Kind::Wrong:
+        return capital + tutorText(tuNotYet, language) + QLatin1Char(' ') +
+               explanation::describeMistake(m_mistake, m_auxChoice, language);
+    case Kind::NoAnswer:
+        return feedbackText(fbNoAnswer, language);
+    case Kind::Hint:
+        return hint::stepText(m_session.content().auxChoice, m_session.segment(), m_session.key(),
+                              m_number, language);
+    case Kind::Solution:
+    case Kind::Comparison:
+        return m_texts[msgSolutionPrefix] + m_text;
+    case Kind::Message:
+        return m_text;
+    case Kind::Summary:
+        return capital + summaryText(m_counts, language);
+    }
+    return QString();
+}
+
+QString TutorLine::spokenText() const
+{
+    if (m_kind != Kind::Comparison)
+        return plainText();
+    return plainText() + QStringLiteral(". ") +
+           comparison::spoken(m_comparison, m_texts.language());
+}
+
+void TutorLine::refresh()
+{
+    // Only the comparison has marks.
+    if (m_kind == Kind::Comparison) {
+        m_line->setTextFormat(Qt::RichText);
+        m_line->setText(m_texts[i18n::msgSolutionPrefix].toHtmlEscaped() +
+                        comparison::toHtml(m_comparison));
+    } else {
+        m_line->setTextFormat(Qt::PlainText);
+        m_line->setText(plainText());
+    }
+
+    // The icon tells the kind as the words do: right, not yet (or not possible), or news.
+    QStyle::StandardPixmap icon = QStyle::SP_MessageBoxInformation;
+    if (m_kind == Kind::Right)
+        icon = QStyle::SP_DialogApplyButton;
+    else if (m_kind == Kind::Wrong || m_kind == Kind::NoAnswer || m_kind == Kind::Message)
+        icon = QStyle::SP_MessageBoxWarning;
+    const int size = m_line->fontMetrics().height() * 3 / 2;
+    m_icon->setPixmap(m_kind == Kind::Empty
+                          ? QPixmap()
+                          : QApplication::style()->standardIcon(icon).pixmap(size, size));
+    m_icon->setFixedSize(size, size);
+
+    const QString name = i18n::feedbackText(i18n::fbAccessibleName, m_texts.language());
+    if (m_line->accessibleName() != name)
+        m_line->setAccessibleName(name);
+    // Written only when new: Qt tells screen readers of every write.
+    const QString spoken = spokenText();
+    if (m_line->accessibleDescription() != spoken)
+        m_line->setAccessibleDescription(spoken);
+}
