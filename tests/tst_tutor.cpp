@@ -198,6 +198,12 @@ void TutorTest::comparison_data()
         "=Készülnöd|= |+kell", "kell is missing.");
     row("the form of the group", QStringLiteral("Együtt fognak moziba menni"), keyOf(2, 22, 11),
         "=Együtt|= |-fognak|= |+fogtok|= |=moziba|= |=menni", "fognak should be fogtok.");
+    row("a long run of extra words is cut", QStringLiteral("le fogsz menni a b c d e"),
+        keyOf(2, 2, 3), "=le|= |=fogsz|= |=menni|= |-a|= |-b|= |-c …",
+        "a is extra; b is extra; c … is extra.");
+    row("a long extra word is cut", keyOf(4, 2, 11) + QLatin1Char(' ') + QString(30, u'x'),
+        keyOf(4, 2, 11), "=Készülnöd|= |=kell|= |-xxxxxxxxxxxxxxxxxxxxxxxx…",
+        "xxxxxxxxxxxxxxxxxxxxxxxx… is extra.");
     row("a word moved", QStringLiteral("kell Pénzt váltanod"), keyOf(4, 2, 3),
         "-kell|= |=Pénzt|= |+kell|= |=váltanod", "kell is extra; kell is missing.");
 }

@@ -118,6 +118,28 @@ void appendChange(Comparison &result, const QStringList &typed, const QStringLis
     appendUnpaired(result, typed, nextTyped, typed.size(), key, nextKey, key.size());
 }
 
+// What was pasted rather than typed is cut short, so that the key's words stay in sight and
+// the line fits the window: a long run of extra words shows its first words and an ellipsis,
+// as one word, and a long extra word its first letters.
+Comparison shortened(const Comparison &words)
+{
+    constexpr int shownWords = 3;
+    constexpr int shownLetters = 24;
+    const QString ellipsis = QStringLiteral("…");
+    Comparison result;
+    int run = 0;
+    for (Word word : words) {
+        run = word.kind == Word::Extra ? run + 1 : 0;
+        if (run > 0 && word.typed.size() > shownLetters)
+            word.typed = word.typed.left(shownLetters) + ellipsis;
+        if (run <= shownWords)
+            result.append(word);
+        else if (run == shownWords + 1)
+            result.last().typed += QLatin1Char(' ') + ellipsis;
+    }
+    return result;
+}
+
 QString escaped(const QString &text)
 {
     return text.toHtmlEscaped();
@@ -163,7 +185,7 @@ Comparison compare(const QString &answer, const QString &key)
         }
     }
     appendChange(result, deleted, added);
-    return result;
+    return shortened(result);
 }
 
 QList<Piece> pieces(const Comparison &comparison)

@@ -48,7 +48,9 @@ struct Word
 
 using Comparison = QList<Word>;
 
-// The answer (as the comparison of answers sees it) against the key.
+// The answer (as the comparison of answers sees it) against the key. Of a run of more than
+// three extra words, the last of the three stands for the rest with an ellipsis; an extra
+// word of more than 24 letters shows those and an ellipsis.
 Comparison compare(const QString &answer, const QString &key);
 
 // The marked pieces in reading order, words apart by a blank piece.
