@@ -12,7 +12,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
 jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 
-packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev libdtl-dev
+packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev
           fonts-liberation xvfb xauth x11-utils desktop-file-utils appstream devscripts)
 # The formatting check, and the window manager and key sender of the small-screen test.
 if [ "$mode" = test ]; then packages+=(clang-format openbox xdotool); fi

@@ -3,28 +3,55 @@
 #include "exercise/MistakeExplanation.h"
 #include "i18n/TutorTexts.h"
 
-#include <dtl/dtl.hpp>
-
 #include <vector>
 
 namespace comparison {
 
 namespace {
 
-template <typename Element> using Script = std::vector<std::pair<Element, dtl::elemInfo>>;
-
-// The shortest edit script from `from` to `to`, deletions before additions in each change.
-template <typename Element>
-Script<Element> editScript(const std::vector<Element> &from, const std::vector<Element> &to)
+// One step of an edit script: keep an element of the first sequence (Same), drop it (Extra)
+// or add one of the second (Missing); `at` is its place in its sequence.
+struct Step
 {
-    dtl::Diff<Element> diff(from, to, true);
-    diff.compose();
-    return diff.getSes().getSequence();
-}
+    Mark mark;
+    qsizetype at;
+};
 
-std::vector<QChar> lettersOf(const QString &word)
+// The shortest script of keeps, drops and adds that turns `from` into `to`, drops before adds
+// in each change: a longest common subsequence by dynamic programming. A key has a handful of
+// words and a word a handful of letters, so the table stays small however long the answer.
+// (Debian's libdtl-dev would do it too, but its header starts the C++ streams, which costs
+// every start-up of the program 0.45 MiB.)
+template <typename Sequence> std::vector<Step> editScript(const Sequence &from, const Sequence &to)
 {
-    return std::vector<QChar>(word.begin(), word.end());
+    const qsizetype n = from.size();
+    const qsizetype m = to.size();
+    // common[i * (m + 1) + j]: the length of a longest common subsequence of the rests
+    // from[i..] and to[j..].
+    std::vector<int> common(std::size_t((n + 1) * (m + 1)), 0);
+    const auto cell = [m](qsizetype i, qsizetype j) { return std::size_t(i * (m + 1) + j); };
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        for (qsizetype j = m - 1; j >= 0; --j) {
+            common[cell(i, j)] = from.at(i) == to.at(j)
+                                     ? common[cell(i + 1, j + 1)] + 1
+                                     : std::max(common[cell(i + 1, j)], common[cell(i, j + 1)]);
+        }
+    }
+    std::vector<Step> script;
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < n || j < m) {
+        if (i < n && j < m && from.at(i) == to.at(j)) {
+            script.push_back({Mark::Same, i});
+            ++i;
+            ++j;
+        } else if (i < n && (j == m || common[cell(i + 1, j)] >= common[cell(i, j + 1)])) {
+            script.push_back({Mark::Extra, i++});
+        } else {
+            script.push_back({Mark::Missing, j++});
+        }
+    }
+    return script;
 }
 
 // How two words differ: their longest common run of letters, and the letters marked.
@@ -38,10 +65,8 @@ struct LetterDiff
 LetterDiff letterDiff(const QString &typed, const QString &key)
 {
     LetterDiff result;
-    for (const auto &[letter, info] : editScript(lettersOf(typed), lettersOf(key))) {
-        const Mark mark = info.type == dtl::SES_COMMON   ? Mark::Same
-                          : info.type == dtl::SES_DELETE ? Mark::Extra
-                                                         : Mark::Missing;
+    for (const auto &[mark, at] : editScript(typed, key)) {
+        const QChar letter = (mark == Mark::Missing ? key : typed).at(at);
         if (mark == Mark::Same)
             ++result.common;
         else
@@ -166,22 +191,19 @@ Comparison compare(const QString &answer, const QString &key)
 {
     const QStringList typedWords = explanation::wordsOf(answer);
     const QStringList keyWords = explanation::wordsOf(key);
-    const std::vector<QString> from(typedWords.begin(), typedWords.end());
-    const std::vector<QString> to(keyWords.begin(), keyWords.end());
-
     Comparison result;
     QStringList deleted;
     QStringList added;
-    for (const auto &[word, info] : editScript(from, to)) {
-        if (info.type == dtl::SES_DELETE) {
-            deleted.append(word);
-        } else if (info.type == dtl::SES_ADD) {
-            added.append(word);
+    for (const auto &[mark, at] : editScript(typedWords, keyWords)) {
+        if (mark == Mark::Extra) {
+            deleted.append(typedWords.at(at));
+        } else if (mark == Mark::Missing) {
+            added.append(keyWords.at(at));
         } else {
             appendChange(result, deleted, added);
             deleted.clear();
             added.clear();
-            result.append({Word::Same, word, word, {}});
+            result.append({Word::Same, typedWords.at(at), typedWords.at(at), {}});
         }
     }
     appendChange(result, deleted, added);
