@@ -150,7 +150,7 @@ int main(int argc, char *argv[])
                      },
                      {}});
 
-    // A hint's every step on the longest key of the mixed set, a group row.
+    // Every step of a hint on a group row of the mixed set.
     const content::ExerciseContent mixed = content::ExerciseContent::forSelection(5, 2);
     QString hintLine;
     cases.push_back({"hint, every step",
