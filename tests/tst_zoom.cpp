@@ -133,11 +133,24 @@ void ZoomTest::nothingIsCutOrOverlapsAtAnyStep()
     QVERIFY(driver->start(4, 22));
     QVERIFY(driver->trigger("mnuTutor")); // its row, from the next press of a button
     driver->click("Command9");            // the legend
-    for (int percent = 100; percent <= 250; percent += 25) {
-        settings->setTextZoom(percent);
-        // Once the layout has settled.
-        QTRY_VERIFY2_WITH_TIMEOUT(
-            cut().isEmpty(), qPrintable(QStringLiteral("%1 %: %2").arg(percent).arg(cut())), 1000);
+    // The tutor's line explains, and offers the pattern.
+    driver->answer(content::ExerciseContent::forSelection(4, 33).keys[0]);
+    QVERIFY(driver->button("cmdPattern")->isVisible());
+    for (int round = 0; round < 2; ++round) {
+        for (int percent = 100; percent <= 250; percent += 25) {
+            settings->setTextZoom(percent);
+            // Once the layout has settled.
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                cut().isEmpty(), qPrintable(QStringLiteral("%1 %: %2").arg(percent).arg(cut())),
+                1000);
+        }
+        // Then the end, with the tutor's summary and its offer to practise.
+        settings->setTextZoom(100);
+        for (int i = 0; i < content::SegmentCount && window->isRunning(); ++i) {
+            driver->answerBox()->clear();
+            driver->answer(window->exercise().keys[window->exercise().segment]);
+        }
+        QVERIFY(driver->button("cmdPractise")->isVisible());
     }
 }
 

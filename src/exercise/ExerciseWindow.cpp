@@ -411,6 +411,7 @@ void ExerciseWindow::showAnswer(const QString &answerText)
 
 void ExerciseWindow::Command9_Click()
 {
+    followTutorOption();
     m_ui.Label5->setVisible(!m_ui.Label5->isVisible());
 }
 

@@ -20,6 +20,6 @@ QSize PassageBox::sizeHint() const
 QSize PassageBox::minimumSizeHint() const
 {
     const int margins = 2 * (frameWidth() + int(document()->documentMargin()));
-    const int twoLines = 2 * fontMetrics().lineSpacing() + margins;
-    return QTextEdit::minimumSizeHint().expandedTo(QSize(0, twoLines));
+    const int oneLine = fontMetrics().lineSpacing() + margins;
+    return QTextEdit::minimumSizeHint().expandedTo(QSize(0, oneLine));
 }

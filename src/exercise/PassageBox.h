@@ -3,7 +3,7 @@
 
 #include <QTextEdit>
 
-// A text box that asks for a few lines of room but makes do with two: on a
+// A text box that asks for a few lines of room but makes do with one, its newest: on a
 // short screen it scrolls more, rather than the rows around it being pressed together.
 class PassageBox : public QTextEdit
 {

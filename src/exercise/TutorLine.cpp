@@ -141,7 +141,7 @@ void TutorLine::refresh()
         icon = QStyle::SP_DialogApplyButton;
     else if (m_kind == Kind::Wrong || m_kind == Kind::NoAnswer || m_kind == Kind::Message)
         icon = QStyle::SP_MessageBoxWarning;
-    const int size = m_line->fontMetrics().height() * 3 / 2;
+    const int size = m_line->fontMetrics().height();
     m_icon->setPixmap(m_kind == Kind::Empty
                           ? QPixmap()
                           : QApplication::style()->standardIcon(icon).pixmap(size, size));
