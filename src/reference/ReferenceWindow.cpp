@@ -11,6 +11,7 @@
 #include "reference/ReferenceTexts.h"
 #include "reference/VariantsGrid.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -36,13 +37,25 @@ QString withoutAccessKeys(const QString &caption)
     return name;
 }
 
+// Lets screen readers see the window as a window (a plain widget is a mere filler to them)
+// and the header cells as column headers. Asked before Qt's own interfaces for QWidget and
+// QLabel, which would answer "filler" and "label".
+QAccessibleInterface *accessibleFor(const QString &, QObject *object)
+{
+    if (auto *window = qobject_cast<ReferenceWindow *>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    if (auto *cell = qobject_cast<GridCell *>(object); cell && cell->isHeader())
+        return new QAccessibleWidget(cell, QAccessible::ColumnHeader);
+    return nullptr;
+}
+
 } // namespace
 
 ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *parent)
     : QWidget(parent, Qt::Window), m_texts(texts)
 {
     setObjectName(QStringLiteral("help1"));
-    installAccessibility();
+    QAccessible::installFactory(accessibleFor);
     createControls();
     createCells();
     // The zoom keys ask for a program-wide step.
