@@ -1,7 +1,7 @@
 // The reference window driven as a learner drives it: picks in its two lists, typing,
 // Enter, Close, and opening it again while it is open or after it was closed.
 #include "i18n/InterfaceTexts.h"
-#include "reference/GridLook.h"
+#include "reference/ReferenceLayout.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QAbstractItemView>
@@ -36,9 +36,6 @@ QAccessibleInterface *accessible(QObject *object)
     return QAccessible::queryAccessibleInterface(object);
 }
 
-// The frame the window must leave room for: a title bar and borders.
-const QMargins Frame(4, 36, 4, 4);
-
 } // namespace
 
 class TestReference : public QObject
@@ -72,12 +69,9 @@ private slots:
 private:
     void open();
     void pick(QComboBox *list, int entry);
-    QString text(int row, int column) const
-    {
-        return m_window->cell(row * ColumnCount + column)->text();
-    }
+    QString text(int row, int column) const { return m_window->cellAt(row, column)->text(); }
     QStringList row(int row) const;
-    bool rowShown(int row) const { return !m_window->cell(row * ColumnCount)->isHidden(); }
+    bool rowShown(int row) const { return !m_window->cellAt(row, ColA)->isHidden(); }
     QStringList grid() const;
     bool bodyEmptyAndShown() const;
     void verifyShownCellsFit(int entry) const;
@@ -154,10 +148,12 @@ QStringList TestReference::grid() const
 
 bool TestReference::bodyEmptyAndShown() const
 {
-    for (int index = ColumnCount; index < CellCount; ++index) {
-        const QLabel *cell = m_window->cell(index);
-        if (!cell->text().isEmpty() || cell->isHidden() || cell->alignment() != Qt::AlignCenter)
-            return false;
+    for (int row = BaseSentenceRow; row <= LastRow; ++row) {
+        for (int column = 0; column < ColumnCount; ++column) {
+            const QLabel *cell = m_window->cellAt(row, column);
+            if (!cell->text().isEmpty() || cell->isHidden() || cell->alignment() != Qt::AlignCenter)
+                return false;
+        }
     }
     return true;
 }
@@ -230,8 +226,8 @@ void TestReference::sentenceViewMatchesTheExampleAndAligns()
     }
     for (int index = 7; index < RowCount; ++index)
         QVERIFY(!rowShown(index));
-    QLabel *prefix = m_window->cell(6 + ColB);
-    QLabel *verb = m_window->cell(6 + ColC);
+    QLabel *prefix = m_window->cellAt(BaseSentenceRow, ColB);
+    QLabel *verb = m_window->cellAt(BaseSentenceRow, ColC);
     QCOMPARE(prefix->alignment(), Qt::AlignCenter);
     QCOMPARE(verb->alignment(), Qt::AlignCenter);
 
@@ -253,8 +249,10 @@ void TestReference::sentenceViewMatchesTheExampleAndAligns()
     pick(m_sentenceList, 4);
     pick(m_auxList, Akar);
     QCOMPARE(prefix->alignment(), Qt::AlignRight | Qt::AlignVCenter);
-    for (int index = 2 * ColumnCount; index < CellCount; ++index)
-        QCOMPARE(m_window->cell(index)->alignment(), Qt::AlignCenter);
+    for (int row = FirstVariantRow; row <= LastRow; ++row) {
+        for (int column = 0; column < ColumnCount; ++column)
+            QCOMPARE(m_window->cellAt(row, column)->alignment(), Qt::AlignCenter);
+    }
 }
 
 void TestReference::kellTurnsTheSubjectsDative()
@@ -390,16 +388,18 @@ void TestReference::everyTextFits()
 
 void TestReference::verifyShownCellsFit(int entry) const
 {
-    for (int index = 0; index < CellCount; ++index) {
-        const QLabel *cell = m_window->cell(index);
-        if (cell->isHidden())
-            continue;
-        int room = cell->contentsRect().width();
-        if (!(cell->alignment() & Qt::AlignHCenter))
-            room -= cell->indent();
-        QVERIFY2(cell->fontMetrics().horizontalAdvance(cell->text()) <= room,
-                 qPrintable(QStringLiteral("entry %1: \"%2\"").arg(entry).arg(cell->text())));
-        QVERIFY(cell->fontMetrics().height() <= cell->contentsRect().height());
+    for (int row = HeaderRow; row <= LastRow; ++row) {
+        for (int column = 0; column < ColumnCount; ++column) {
+            const QLabel *cell = m_window->cellAt(row, column);
+            if (cell->isHidden())
+                continue;
+            int room = cell->contentsRect().width();
+            if (!(cell->alignment() & Qt::AlignHCenter))
+                room -= cell->indent();
+            QVERIFY2(cell->fontMetrics().horizontalAdvance(cell->text()) <= room,
+                     qPrintable(QStringLiteral("entry %1: \"%2\"").arg(entry).arg(cell->text())));
+            QVERIFY(cell->fontMetrics().height() <= cell->contentsRect().height());
+        }
     }
 }
 
@@ -474,9 +474,10 @@ void TestReference::everyControlIsNamedInTheLoadLanguage()
     QCOMPARE(accessible(m_window->findChild<QPushButton *>(QStringLiteral("Command1")))
                  ->text(QAccessible::Name),
              close);
-    QCOMPARE(accessible(m_window->cell(ColB1))->role(), QAccessible::ColumnHeader);
-    QCOMPARE(accessible(m_window->cell(ColB1))->text(QAccessible::Name), QStringLiteral("B1"));
-    QCOMPARE(accessible(m_window->cell(6 + ColB))->text(QAccessible::Name),
+    QCOMPARE(accessible(m_window->cellAt(HeaderRow, ColB1))->role(), QAccessible::ColumnHeader);
+    QCOMPARE(accessible(m_window->cellAt(HeaderRow, ColB1))->text(QAccessible::Name),
+             QStringLiteral("B1"));
+    QCOMPARE(accessible(m_window->cellAt(BaseSentenceRow, ColB))->text(QAccessible::Name),
              QStringLiteral("B: ") + empty);
 
     // A later language switch leaves the open window's names alone.
@@ -486,7 +487,8 @@ void TestReference::everyControlIsNamedInTheLoadLanguage()
                                QStringLiteral("B: haza"),      QStringLiteral("C: megy."),
                                QStringLiteral("C1: ") + empty, QStringLiteral("D: ") + empty};
     for (int column = 0; column < ColumnCount; ++column)
-        QCOMPARE(accessible(m_window->cell(6 + column))->text(QAccessible::Name), names[column]);
+        QCOMPARE(accessible(m_window->cellAt(BaseSentenceRow, column))->text(QAccessible::Name),
+                 names[column]);
 }
 
 void TestReference::escapeCloses_data()
@@ -549,15 +551,15 @@ void TestReference::zoomedTextFitsAFullHdScreen_data()
     QTest::addRow("Spanish") << int(i18n::Spanish);
 }
 
-// At every text size up to 250 % the window, frame included, fits a 1920 x 1080 screen
-// without scrolling, every font and the grid grow, and no text is cut.
+// At every text size up to 250 % the window fits a 1920 x 1080 screen without scrolling,
+// every font and the grid grow, and no text is cut.
 void TestReference::zoomedTextFitsAFullHdScreen()
 {
     QFETCH(int, language);
     m_window->close();
     useLanguage(i18n::Language(language));
     open();
-    const QRect screen(0, 0, 1920, 1080);
+    const QSize screen(1920, 1080);
     QHash<QWidget *, qreal> points;
     for (QWidget *control : m_window->findChildren<QWidget *>()) {
         if (qobject_cast<QLabel *>(control) || qobject_cast<QComboBox *>(control) ||
@@ -566,16 +568,19 @@ void TestReference::zoomedTextFitsAFullHdScreen()
     }
     for (int zoom = 100; zoom <= 250; zoom += 25) {
         m_window->setTextZoom(zoom);
-        m_window->fitToArea(screen);
-        QVERIFY(screen.contains(QRect(QPoint(), m_window->size().grownBy(Frame))));
+        m_window->layOut(screen);
+        QVERIFY(m_window->width() <= screen.width() && m_window->height() <= screen.height());
         QScrollArea *area = gridArea();
         QVERIFY(area->widget()->width() <= area->viewport()->width());
         QVERIFY(area->widget()->height() <= area->viewport()->height());
         for (auto at = points.cbegin(); at != points.cend(); ++at)
             QCOMPARE(at.key()->font().pointSizeF(), at.value() * zoom / 100);
         // The grid grows; the gaps between rows give way before the rows do.
-        QVERIFY(m_window->cell(ColC1)->width() >= columnWidth[ColC1] * zoom / 100 / TwipsPerPixel);
-        QVERIFY(m_window->cell(CellCount - 1)->height() >= CellHeight * zoom / 100 / TwipsPerPixel);
+        using Twips = ReferenceLayout;
+        QVERIFY(m_window->cellAt(HeaderRow, ColC1)->width() >=
+                Twips::ColumnWidth[ColC1] * zoom / 100 / Twips::TwipsPerPixel);
+        QVERIFY(m_window->cellAt(LastRow, ColD)->height() >=
+                Twips::CellHeight * zoom / 100 / Twips::TwipsPerPixel);
         verifyEveryEntryFits();
         if (QTest::currentTestFailed())
             QFAIL(qPrintable(QStringLiteral("at %1 %").arg(zoom)));
@@ -597,14 +602,15 @@ void TestReference::fitsASmallScreen()
     QFETCH(int, zoom);
     m_window->setTextZoom(zoom);
     const QRect available = m_window->screen()->availableGeometry();
-    QVERIFY(available.contains(QRect(m_window->pos(), m_window->size().grownBy(Frame))));
+    QVERIFY(available.contains(m_window->frameGeometry()));
     for (const char *name : {"Command1", "Combo2"}) {
         auto *control = m_window->findChild<QWidget *>(QString::fromLatin1(name));
         QCOMPARE(control->visibleRegion().boundingRect(), control->rect());
     }
     QScrollArea *area = gridArea();
-    for (int index : {0, 5, CellCount - ColumnCount, CellCount - 1}) {
-        QLabel *cell = m_window->cell(index);
+    for (const auto &[row, column] : {std::pair(HeaderRow, ColA), std::pair(HeaderRow, ColD),
+                                      std::pair(LastRow, ColA), std::pair(LastRow, ColD)}) {
+        QLabel *cell = m_window->cellAt(row, column);
         area->ensureWidgetVisible(cell, 0, 0);
         const QRect inView(cell->mapTo(area->viewport(), QPoint()), cell->size());
         QVERIFY(area->viewport()->rect().contains(inView));
