@@ -6,6 +6,7 @@
 #include "common/WindowFit.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
+#include "i18n/AccessibleTexts.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QAction>
@@ -31,8 +32,8 @@ ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, 
     setObjectName(QStringLiteral("gyakorlat1"));
     setWindowTitle(QString(8, QLatin1Char(' ')));
     m_ui.build(this);
-    m_feedback =
-        std::make_unique<ExerciseFeedback>(m_ui.Text1, m_ui.lblFeedback, m_texts, m_session);
+    m_feedback = std::make_unique<ExerciseFeedback>(m_ui.Text1, m_ui.lblFeedback, m_texts,
+                                                    m_session, m_announcer);
     m_defaultButton = new DefaultButtonRouter(this);
     connectControls();
     ui::addZoomKeys(this, [this](int steps) { zoomBy(steps); });
@@ -98,6 +99,7 @@ void ExerciseWindow::setTextZoom(int percent)
     m_ui.surface->layout()->activate();
     layout()->activate();
     fitToScreen();
+    m_announcer.announce(i18n::accessibleText(i18n::accTextSize, m_texts.language).arg(percent));
 }
 
 // The window's comfortable size at the current zoom, within the screen's available area: the
@@ -187,10 +189,10 @@ void ExerciseWindow::Start_Click()
     m_ui.Text4->clear();
     m_session.rewind();
     showGap();
-    m_ui.Text1->setFocus();
-    m_ui.Start->setEnabled(false);
     m_session.resetCounts();
     m_feedback->running();
+    m_ui.Text1->setFocus();
+    m_ui.Start->setEnabled(false);
 }
 
 // The words around the gap of the current segment, and an empty answer box.
@@ -336,6 +338,8 @@ void ExerciseWindow::showAnswer(const QString &answerText)
 void ExerciseWindow::Command9_Click()
 {
     m_ui.Label5->setVisible(!m_ui.Label5->isVisible());
+    if (m_ui.Label5->isVisible())
+        m_announcer.announce(m_ui.Label5->text());
 }
 
 void ExerciseWindow::lang_Click(int index)

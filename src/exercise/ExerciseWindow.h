@@ -2,6 +2,7 @@
 // rewrites it segment by segment.
 #pragma once
 
+#include "common/Announcer.h"
 #include "common/Notifier.h"
 #include "exercise/ExerciseControls.h"
 #include "exercise/ExerciseFeedback.h"
@@ -73,6 +74,7 @@ private:
     Notifier &m_notifier;
     exercise::ExerciseSession m_session;
     ExerciseControls m_ui;
+    ui::Announcer m_announcer{this};
     std::unique_ptr<ExerciseFeedback> m_feedback;
     DefaultButtonRouter *m_defaultButton = nullptr;
     HoverHints *m_hints = nullptr;
