@@ -23,6 +23,8 @@ private slots:
     void fontsHaveTheirStandIns();
     void picturesAreSharpAtAnyScale();
     void screenReadersHearEachChangeOnce();
+    void oneLineBoxesShowTheirWholeText_data();
+    void oneLineBoxesShowTheirWholeText();
     void pickingAPersonMovesNothingElse();
 };
 
@@ -174,6 +176,47 @@ void DesktopTest::screenReadersHearEachChangeOnce()
     // Start from the answer box, which keeps the focus.
     window->Start_Click();
     QCOMPARE(heard.take(), QStringList(description()));
+}
+
+void DesktopTest::oneLineBoxesShowTheirWholeText_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addRow("answer") << QStringLiteral("Text1");
+    QTest::addRow("words before the gap") << QStringLiteral("Text2");
+    QTest::addRow("words after the gap") << QStringLiteral("Text3");
+    QTest::addRow("list field") << QStringLiteral("Combo2");
+}
+
+// A screen reader reads a box's line by its text attribute runs and text boundaries: one run
+// covers the whole text, with the caret at its end as after typing.
+void DesktopTest::oneLineBoxesShowTheirWholeText()
+{
+    QFETCH(QString, box);
+    QWidget *control = window->findChild<QWidget *>(box);
+    auto *list = qobject_cast<QComboBox *>(control);
+    QLineEdit *edit = list ? list->lineEdit() : qobject_cast<QLineEdit *>(control);
+    QVERIFY(edit);
+    const QString word = QStringLiteral("Délelőtt");
+    edit->setText(word);
+    edit->end(false);
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(edit)->textInterface();
+    QVERIFY(text);
+    int start = -1;
+    int end = -1;
+    for (int offset : {0, int(word.size()) - 1, int(word.size())}) {
+        text->attributes(offset, &start, &end);
+        QCOMPARE(start, 0);
+        QCOMPARE(end, int(word.size()));
+    }
+    QCOMPARE(
+        text->textAtOffset(text->cursorPosition() - 1, QAccessible::LineBoundary, &start, &end),
+        word);
+    // At the very end a word is looked for once, not forever.
+    QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::WordBoundary, &start, &end),
+             word);
+    const QRect first = text->characterRect(0);
+    QVERIFY(!first.isEmpty());
+    QVERIFY(QRect(edit->mapToGlobal(QPoint()), edit->size()).contains(first));
 }
 
 void DesktopTest::pickingAPersonMovesNothingElse()

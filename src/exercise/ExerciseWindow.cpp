@@ -2,6 +2,7 @@
 
 #include "common/DefaultButton.h"
 #include "common/FocusRing.h"
+#include "common/LineEditAccessible.h"
 #include "common/TextZoom.h"
 #include "common/WindowFit.h"
 #include "exercise/AnswerBox.h"
@@ -30,6 +31,7 @@ ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, 
     : QMainWindow(parent), m_texts(texts), m_notifier(notifier)
 {
     setObjectName(QStringLiteral("gyakorlat1"));
+    ui::installLineEditAccessible();
     setWindowTitle(QString(8, QLatin1Char(' ')));
     m_ui.build(this);
     m_feedback = std::make_unique<ExerciseFeedback>(m_ui.Text1, m_ui.lblFeedback, m_texts,
