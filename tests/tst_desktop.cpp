@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 
 class DesktopTest : public ExerciseTestBase
 {
@@ -25,6 +27,7 @@ private slots:
     void screenReadersHearEachChangeOnce();
     void oneLineBoxesShowTheirWholeText_data();
     void oneLineBoxesShowTheirWholeText();
+    void passageBoxReadsFromItsFirstLine();
     void pickingAPersonMovesNothingElse();
 };
 
@@ -217,6 +220,31 @@ void DesktopTest::oneLineBoxesShowTheirWholeText()
     const QRect first = text->characterRect(0);
     QVERIFY(!first.isEmpty());
     QVERIFY(QRect(edit->mapToGlobal(QPoint()), edit->size()).contains(first));
+}
+
+// The passage box shows its newest line, but its caret stays at its start, where a screen reader
+// begins to read it, and the arrow keys move it line by line.
+void DesktopTest::passageBoxReadsFromItsFirstLine()
+{
+    QTextEdit *passage = driver->passageBox();
+    const auto newestLineShown = [passage] {
+        QTextDocument *lines = passage->document();
+        QTextCursor newest(lines->findBlockByNumber(lines->blockCount() - 2)); // before the break
+        newest.movePosition(QTextCursor::EndOfBlock);
+        return passage->viewport()->rect().contains(passage->cursorRect(newest));
+    };
+    QCOMPARE(passage->textCursor().position(), 0);
+    passage->setFixedHeight(4 * passage->fontMetrics().lineSpacing()); // the lines scroll
+    driver->start(2, 0);
+    for (int i = 0; i < content::SegmentCount; ++i) {
+        driver->answer(window->exercise().keys[i]);
+        QCOMPARE(passage->textCursor().position(), 0);
+        QVERIFY(newestLineShown());
+    }
+    QVERIFY(passage->verticalScrollBar()->value() > 0);
+    passage->setFocus();
+    QTest::keyClick(passage, Qt::Key_Down);
+    QCOMPARE(passage->textCursor().blockNumber(), 1);
 }
 
 void DesktopTest::pickingAPersonMovesNothingElse()

@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextEdit>
 
@@ -60,10 +61,15 @@ void ExerciseWindow::connectControls()
     connect(m_ui.Command9, &QPushButton::clicked, this, &ExerciseWindow::Command9_Click);
     connect(m_ui.Combo1, &QComboBox::activated, this, &ExerciseWindow::Combo1_Click);
     connect(m_ui.Combo2, &QComboBox::activated, this, &ExerciseWindow::Combo2_Click);
-    // The passage box always shows its newest line.
+    // The passage box always shows its newest line, with its caret at its start, from where
+    // a screen reader reads it when it gets the focus.
     connect(m_ui.Text4, &QTextEdit::textChanged, this, [this] {
         m_ui.Text4->moveCursor(QTextCursor::End);
         m_ui.Text4->ensureCursorVisible();
+        QScrollBar *lines = m_ui.Text4->verticalScrollBar();
+        const int newest = lines->value();
+        m_ui.Text4->moveCursor(QTextCursor::Start);
+        lines->setValue(newest);
     });
 
     connect(m_ui.mnuExit, &QAction::triggered, this, &ExerciseWindow::mnuExit_Click);
