@@ -36,6 +36,16 @@ QString withoutAccessKeys(const QString &caption)
     return name;
 }
 
+// Screen readers name an editable list by its text, which is the pick once one is made, unless
+// a label names it: this one is never shown.
+QLabel *nameLabel(QComboBox *list)
+{
+    auto *label = new QLabel(list->parentWidget());
+    label->setBuddy(list);
+    label->hide();
+    return label;
+}
+
 } // namespace
 
 ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *parent)
@@ -106,6 +116,8 @@ void ReferenceWindow::createControls()
     // selects nothing, not even when it spells an entry and the field loses the focus.
     for (QComboBox *list : {m_combo1, m_combo2})
         ui::makeEditableList(list);
+    m_combo1Name = nameLabel(m_combo1);
+    m_combo2Name = nameLabel(m_combo2);
 
     m_label2 = new QLabel(QStringLiteral("+"), m_grid);
     m_label2->setObjectName(QStringLiteral("Label2"));
@@ -198,6 +210,8 @@ void ReferenceWindow::Form_Load()
     m_loadLanguage = texts.language;
     m_combo1->setAccessibleName(texts[i18n::capAuxiliaries]);
     m_combo2->setAccessibleName(texts[i18n::capBaseSentences]);
+    m_combo1Name->setText(texts[i18n::capAuxiliaries]);
+    m_combo2Name->setText(texts[i18n::capBaseSentences]);
     for (QComboBox *list : {m_combo1, m_combo2})
         list->setAccessibleDescription(texts[i18n::hintReference]);
     m_command1->setAccessibleName(withoutAccessKeys(texts[i18n::capClose]));
