@@ -58,7 +58,9 @@ void ExerciseFeedback::announce()
     case Phase::Idle:
         break;
     case Phase::Running:
-        if (m_answerBox->hasFocus())
+        // In an inactive window (a message has just closed) the screen reader reads the
+        // focus again when the window is active again.
+        if (m_answerBox->hasFocus() && m_answerBox->isActiveWindow())
             m_announcer.announce(m_answerBox->accessibleDescription());
         break;
     case Phase::Mistake:

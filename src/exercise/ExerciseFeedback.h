@@ -23,9 +23,9 @@ public:
     bool isExplaining() const { return m_explaining; }
 
     // The course of the exercise. Screen readers are told each change once: a new segment while
-    // the answer box has the focus (where it has not, the window moves the focus there after
-    // running(), and a screen reader reads the box with its description), and the feedback
-    // line's explanations and summary.
+    // the answer box has the focus in the active window (otherwise the window moves the focus
+    // there after running(), or becomes active again after a message, and a screen reader then
+    // reads the box with its description), and the feedback line's explanations and summary.
     void idle();
     void running();
     void wrong(const explanation::Mistake &mistake);
