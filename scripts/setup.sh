@@ -14,8 +14,12 @@ jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev
           fonts-liberation xvfb xauth x11-utils desktop-file-utils appstream devscripts)
-# The formatting check, and the window manager and key sender of the small-screen test.
-if [ "$mode" = test ]; then packages+=(clang-format openbox xdotool); fi
+# The formatting check, the window manager and key sender of the small-screen and screen
+# reader tests, and the screen reader test's Orca with the accessibility bus and speech.
+if [ "$mode" = test ]; then
+    packages+=(clang-format openbox xdotool orca at-spi2-core speech-dispatcher
+               speech-dispatcher-espeak-ng)
+fi
 
 # The program opens windows: without a display, say so before spending time on anything.
 require_display() {

@@ -1,5 +1,6 @@
 #include "exercise/ExerciseFeedback.h"
 
+#include "common/Announcer.h"
 #include "i18n/AccessibleTexts.h"
 #include "i18n/FeedbackTexts.h"
 
@@ -8,8 +9,10 @@
 
 ExerciseFeedback::ExerciseFeedback(QLineEdit *answerBox, QLabel *line,
                                    const i18n::InterfaceTexts &texts,
-                                   const exercise::ExerciseSession &session)
-    : m_answerBox(answerBox), m_line(line), m_texts(texts), m_session(session)
+                                   const exercise::ExerciseSession &session,
+                                   ui::Announcer &announcer)
+    : m_answerBox(answerBox), m_line(line), m_texts(texts), m_session(session),
+      m_announcer(announcer)
 {
 }
 
@@ -45,6 +48,27 @@ void ExerciseFeedback::enter(Phase phase)
 {
     m_phase = phase;
     refresh();
+    announce();
+}
+
+// The line's progress is in the segment's description, so only its other texts are spoken.
+void ExerciseFeedback::announce()
+{
+    switch (m_phase) {
+    case Phase::Idle:
+        break;
+    case Phase::Running:
+        // In an inactive window (a message has just closed) the screen reader reads the
+        // focus again when the window is active again.
+        if (m_answerBox->hasFocus() && m_answerBox->isActiveWindow())
+            m_announcer.announce(m_answerBox->accessibleDescription());
+        break;
+    case Phase::Mistake:
+    case Phase::Finished:
+        if (m_explaining)
+            m_announcer.announce(m_line->text());
+        break;
+    }
 }
 
 namespace {
@@ -59,15 +83,13 @@ void describe(QWidget *widget, const QString &description)
 
 } // namespace
 
+// The feedback line is named by its text, which a screen reader's review reads; its
+// description says what it is.
 void ExerciseFeedback::refresh()
 {
     describe(m_answerBox, answerBoxDescription());
-    const QString name = i18n::feedbackText(i18n::fbAccessibleName, m_texts.language());
-    if (m_line->accessibleName() != name)
-        m_line->setAccessibleName(name);
-    const QString text = m_explaining ? lineText() : QString();
-    m_line->setText(text);
-    describe(m_line, text);
+    describe(m_line, i18n::feedbackText(i18n::fbAccessibleName, m_texts.language()));
+    m_line->setText(m_explaining ? lineText() : QString());
 }
 
 QString ExerciseFeedback::lineText() const
@@ -89,23 +111,30 @@ QString ExerciseFeedback::lineText() const
     return QString();
 }
 
-// The new segment with the words around the gap while an exercise runs, the end after the
-// last one, and always the answer box's hint.
+// The answer box's hint before the first exercise, the segment with its number and the words
+// around the gap while an exercise runs, and the end with how to begin again.
 QString ExerciseFeedback::answerBoxDescription() const
 {
     const auto said = [this](i18n::AccessibleText text) {
         return i18n::accessibleText(text, m_texts.language());
     };
-    QStringList parts;
-    if (m_phase == Phase::Running || m_phase == Phase::Mistake) {
+    switch (m_phase) {
+    case Phase::Idle:
+        break;
+    case Phase::Running:
+    case Phase::Mistake: {
         const content::Frame &frame = m_session.frame();
-        parts << said(i18n::accNewSegment).arg(m_session.segmentText());
+        QStringList parts = {said(i18n::accSegment)
+                                 .arg(QString::number(m_session.segment() + 1),
+                                      QString::number(content::SegmentCount),
+                                      m_session.segmentText())};
         if (!frame.before.isEmpty())
             parts << said(i18n::accBefore) + QStringLiteral(": ") + frame.before;
         parts << said(i18n::accAfter) + QStringLiteral(": ") + frame.after;
-    } else if (m_phase == Phase::Finished) {
-        parts << said(i18n::accFinished);
+        return parts.join(QLatin1Char('\n'));
     }
-    parts << m_texts[i18n::hintAnswer];
-    return parts.join(QLatin1Char('\n'));
+    case Phase::Finished:
+        return said(i18n::accFinished);
+    }
+    return m_texts[i18n::hintAnswer];
 }

@@ -2,6 +2,7 @@
 
 #include "common/DefaultButtonRouter.h"
 #include "common/FocusRing.h"
+#include "common/LineEditAccessible.h"
 #include "common/Settings.h"
 #include "common/TextZoom.h"
 #include "common/WindowFit.h"
@@ -9,6 +10,7 @@
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
 #include "exercise/PassageBox.h"
+#include "i18n/AccessibleTexts.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QAction>
@@ -18,6 +20,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 
 namespace {
@@ -41,10 +44,11 @@ ExerciseWindow::ExerciseWindow(Settings &settings, Notifier &notifier, QWidget *
     : QMainWindow(parent), m_settings(settings), m_texts(settings.texts()), m_notifier(notifier)
 {
     setObjectName(QStringLiteral("gyakorlat1"));
+    ui::installLineEditAccessible();
     setWindowTitle(QString(8, QLatin1Char(' ')));
     m_ui.build(this);
-    m_feedback =
-        std::make_unique<ExerciseFeedback>(m_ui.Text1, m_ui.lblFeedback, m_texts, m_session);
+    m_feedback = std::make_unique<ExerciseFeedback>(m_ui.Text1, m_ui.lblFeedback, m_texts,
+                                                    m_session, m_announcer);
     m_defaultButton = new DefaultButtonRouter(this);
     connectControls();
     ui::addZoomKeys(this, [&settings](int steps) { settings.zoomBy(steps); });
@@ -70,10 +74,15 @@ void ExerciseWindow::connectControls()
     connect(m_ui.Command9, &QPushButton::clicked, this, &ExerciseWindow::Command9_Click);
     connect(m_ui.Combo1, &QComboBox::activated, this, &ExerciseWindow::Combo1_Click);
     connect(m_ui.Combo2, &QComboBox::activated, this, &ExerciseWindow::Combo2_Click);
-    // The passage box always shows its newest line.
+    // The passage box always shows its newest line, with its caret at its start, from where
+    // a screen reader reads it when it gets the focus.
     connect(m_ui.Text4, &QTextEdit::textChanged, this, [this] {
         m_ui.Text4->moveCursor(QTextCursor::End);
         m_ui.Text4->ensureCursorVisible();
+        QScrollBar *lines = m_ui.Text4->verticalScrollBar();
+        const int newest = lines->value();
+        m_ui.Text4->moveCursor(QTextCursor::Start);
+        lines->setValue(newest);
     });
 
     connect(m_ui.mnuExit, &QAction::triggered, this, &ExerciseWindow::mnuExit_Click);
@@ -100,6 +109,7 @@ void ExerciseWindow::applyTextZoom(int percent)
     m_ui.surface->layout()->activate();
     layout()->activate();
     fitToScreen();
+    m_announcer.announce(i18n::accessibleText(i18n::accTextSize, m_texts.language()).arg(percent));
 }
 
 // The window's comfortable size at the current zoom, within the screen's available area: the
@@ -185,10 +195,10 @@ void ExerciseWindow::Start_Click()
     m_ui.Text4->clear();
     m_session.rewind();
     showGap();
-    m_ui.Text1->setFocus();
-    m_ui.Start->setEnabled(false);
     m_session.resetCounts();
     m_feedback->running();
+    m_ui.Text1->setFocus();
+    m_ui.Start->setEnabled(false);
 }
 
 // The words around the gap of the current segment, and an empty answer box.
@@ -335,6 +345,8 @@ void ExerciseWindow::showAnswer(const QString &answerText)
 void ExerciseWindow::Command9_Click()
 {
     m_ui.Label5->setVisible(!m_ui.Label5->isVisible());
+    if (m_ui.Label5->isVisible())
+        m_announcer.announce(m_ui.Label5->text());
 }
 
 void ExerciseWindow::lang_Click(int index)

@@ -2,6 +2,7 @@
 // rewrites it segment by segment.
 #pragma once
 
+#include "common/Announcer.h"
 #include "common/Notifier.h"
 #include "exercise/ExerciseCaptions.h"
 #include "exercise/ExerciseControls.h"
@@ -74,6 +75,7 @@ private:
     exercise::ExerciseSession m_session;
     ExerciseControls m_ui;
     ExerciseCaptions m_captions{m_ui};
+    ui::Announcer m_announcer{this};
     std::unique_ptr<ExerciseFeedback> m_feedback;
     DefaultButtonRouter *m_defaultButton = nullptr;
     HoverHints *m_hints = nullptr;

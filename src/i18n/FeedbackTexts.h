@@ -22,7 +22,7 @@ enum FeedbackText
     fbFirstWordRight,  // exactly the first word is right
     fbFirstWordWrong,  // not even the first word is right
     fbMenuCaption,     // the Options item that turns the explanations on
-    fbAccessibleName,  // the name of the feedback line for assistive technology
+    fbAccessibleName,  // what assistive technology calls the feedback line
     fbProgress,        // %1 the current segment, from 1; %2 the number of segments
     fbSummary,         // %1 the segments, %2 the wrong answers, %3 the solutions shown
     fbSegmentsOne,     // %1 a count of 1

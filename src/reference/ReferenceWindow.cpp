@@ -88,6 +88,16 @@ QStringList listTexts(const QComboBox *list, i18n::Slot placeholder)
     return texts;
 }
 
+// Screen readers name an editable list by its text, which is the pick once one is made, unless
+// a label names it: this one is never shown.
+QLabel *nameLabel(QComboBox *list)
+{
+    auto *label = new QLabel(list->parentWidget());
+    label->setBuddy(list);
+    label->hide();
+    return label;
+}
+
 } // namespace
 
 ReferenceWindow::ReferenceWindow(Settings &settings, QWidget *parent)
@@ -163,6 +173,8 @@ void ReferenceWindow::createControls()
         ui::makeEditableList(list);
         list->setFont(ui::font(ListFace, ListPointSize, true));
     }
+    m_combo1Name = nameLabel(m_combo1);
+    m_combo2Name = nameLabel(m_combo2);
 
     m_label2 = new QLabel(QStringLiteral("+"), m_grid);
     m_label2->setObjectName(QStringLiteral("Label2"));
@@ -259,6 +271,8 @@ void ReferenceWindow::Form_Load()
     m_loadLanguage = texts.language();
     m_combo1->setAccessibleName(texts[i18n::capAuxiliaries]);
     m_combo2->setAccessibleName(texts[i18n::capBaseSentences]);
+    m_combo1Name->setText(texts[i18n::capAuxiliaries]);
+    m_combo2Name->setText(texts[i18n::capBaseSentences]);
     for (QComboBox *list : {m_combo1, m_combo2})
         list->setAccessibleDescription(texts[i18n::hintReference]);
     m_command1->setAccessibleName(withoutAccessKeys(texts[i18n::capClose]));

@@ -73,6 +73,8 @@ private:
 
     QComboBox *m_combo1 = nullptr;
     QComboBox *m_combo2 = nullptr;
+    QLabel *m_combo1Name = nullptr; // labels never shown that name the lists to screen readers
+    QLabel *m_combo2Name = nullptr;
     QPushButton *m_command1 = nullptr;
     QLabel *m_label2 = nullptr;
     QLabel *m_label3 = nullptr;
