@@ -45,6 +45,8 @@ ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, 
     m_feedback =
         std::make_unique<ExerciseFeedback>(m_ui.Text1, m_ui.lblFeedback, m_texts, m_session);
     m_defaultButton = new DefaultButtonRouter(this);
+    m_speech =
+        new ExerciseSpeech(this, m_ui.mnuOptions, m_ui.Text4, m_ui.Text1, m_texts, m_notifier);
     connectControls();
     ui::addZoomKeys(this, [this](int steps) { zoomBy(steps); });
     createHoverHints();
@@ -247,6 +249,7 @@ void ExerciseWindow::acceptAnswer()
     QTextCursor end(m_ui.Text4->document());
     end.movePosition(QTextCursor::End);
     end.insertText(m_session.passageLine());
+    m_speech->sentence(m_session.passageLine());
 
     if (!m_session.advance()) {
         endExercise();
@@ -276,6 +279,7 @@ void ExerciseWindow::Solution_Click()
 {
     if (isRunning())
         m_session.countSolutionShown();
+    m_speech->sentence(m_session.key());
     say(Notifier::Icon::Information, m_texts[i18n::msgSolutionPrefix] + m_session.key());
     m_ui.Text1->setFocus();
 }
@@ -328,6 +332,7 @@ void ExerciseWindow::valt()
     }
 
     m_ui.Text4->setPlainText(m_session.content().passageText);
+    m_speech->newPassage();
     m_session.rewind();
     const content::Person *current = content::personOf(m_session.content().person);
     m_ui.Image1->setVisible(current && current->pictogram);
@@ -362,6 +367,7 @@ void ExerciseWindow::dialog()
     setWindowTitle(m_texts[i18n::txtTitle]);
     m_hints->updateDescriptions();
     m_feedback->refresh();
+    m_speech->retranslate();
 }
 
 void ExerciseWindow::mnuOntop_Click()
