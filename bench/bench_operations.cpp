@@ -6,6 +6,7 @@
 #include "RecordingNotifier.h"
 #include "Stats.h"
 
+#include "common/Settings.h"
 #include "content/ExerciseContent.h"
 #include "exercise/ExerciseWindow.h"
 #include "exercise/MistakeExplanation.h"
@@ -59,8 +60,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     RecordingNotifier notifier;
-    i18n::InterfaceTexts texts;
-    ExerciseWindow window(texts, notifier);
+    Settings settings;
+    ExerciseWindow window(settings, notifier);
     window.show();
     QCoreApplication::processEvents();
     auto *answerBox = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
@@ -92,7 +93,7 @@ int main(int argc, char *argv[])
     int language = 0;
     cases.push_back({"lang_Click", [] {}, [&] { window.lang_Click(language++ % 3); }, {}});
 
-    ReferenceWindow reference(texts);
+    ReferenceWindow reference(settings);
     reference.showReference();
     QCoreApplication::processEvents();
     auto *sentences = reference.findChild<QComboBox *>(QStringLiteral("Combo2"));

@@ -175,7 +175,7 @@ void AnswerCheckingTest::blankRunsCollapseInTheBox()
     QTest::keyClicks(box, typedFor(QStringLiteral("   nem  kell   edzésre  mennie x   ")));
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(box->text(), QStringLiteral(" nem kell edzésre mennie x "));
-    QCOMPARE(notifier->lastText(), texts[i18n::msgWrong]);
+    QCOMPARE(notifier->lastText(), texts()[i18n::msgWrong]);
 
     box->clear();
     driver->answer(QStringLiteral("   nem  kell   edzésre  mennie   "));
@@ -203,7 +203,7 @@ void AnswerCheckingTest::capitalWarningCorrectsSentenceStarts()
     QVERIFY(correctedBeforeMessage);
     QCOMPARE(notifier->messages.size(), 1);
     QCOMPARE(notifier->messages[0].icon, Icon::Exclamation);
-    QCOMPARE(notifier->messages[0].text, texts[i18n::msgCapitals]);
+    QCOMPARE(notifier->messages[0].text, texts()[i18n::msgCapitals]);
     QCOMPARE(notifier->beeps, 1);
     // Accepted after the warning.
     QCOMPARE(window->exercise().segment, 11);
@@ -214,7 +214,7 @@ void AnswerCheckingTest::capitalWarningCorrectsSentenceStarts()
     driver->answer(QStringLiteral("készülnie kell!"));
     QCOMPARE(driver->answerBox()->text(), QStringLiteral("Készülnie kell!"));
     QCOMPARE(notifier->messages.size(), 2);
-    QCOMPARE(notifier->messages[1].text, texts[i18n::msgWrong]);
+    QCOMPARE(notifier->messages[1].text, texts()[i18n::msgWrong]);
     QCOMPARE(notifier->beeps, 2);
 }
 
@@ -223,7 +223,7 @@ void AnswerCheckingTest::namesMustBeTypedWithCapitals()
     QVERIFY(runTo(4, 0, 0));
     driver->answer(QStringLiteral("gábornak Angliába kell utaznia"));
     QCOMPARE(notifier->messages.size(), 1);
-    QCOMPARE(notifier->lastText(), texts[i18n::msgWrong]);
+    QCOMPARE(notifier->lastText(), texts()[i18n::msgWrong]);
     QCOMPARE(driver->answerBox()->text(), QStringLiteral("gábornak Angliába kell utaznia"));
     QCOMPARE(window->exercise().segment, 0);
 }
@@ -233,12 +233,12 @@ void AnswerCheckingTest::emptyAnswerOnSentenceStart()
     QVERIFY(runTo(1, 0, 1));
     driver->answer(QString());
     QCOMPARE(notifier->messages.size(), 1);
-    QCOMPARE(notifier->lastText(), texts[i18n::msgWrong]);
+    QCOMPARE(notifier->lastText(), texts()[i18n::msgWrong]);
     // A first character without case draws no warning.
     notifier->clear();
     driver->answer(QStringLiteral("5 óráig"));
     QCOMPARE(notifier->messages.size(), 1);
-    QCOMPARE(notifier->lastText(), texts[i18n::msgWrong]);
+    QCOMPARE(notifier->lastText(), texts()[i18n::msgWrong]);
 }
 
 void AnswerCheckingTest::notRunningCollapsesButNeverCapitalises()
@@ -246,7 +246,7 @@ void AnswerCheckingTest::notRunningCollapsesButNeverCapitalises()
     driver->answer(QStringLiteral("  pontosan   fog "));
     QCOMPARE(driver->answerBox()->text(), QStringLiteral(" pontosan fog "));
     QCOMPARE(notifier->messages.size(), 1);
-    QCOMPARE(notifier->lastText(), texts[i18n::msgNotStarted]);
+    QCOMPARE(notifier->lastText(), texts()[i18n::msgNotStarted]);
     QCOMPARE(notifier->beeps, 0);
 }
 

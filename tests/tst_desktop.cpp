@@ -35,7 +35,7 @@ void DesktopTest::everyControlIsNamedInTheCurrentLanguage()
     QFETCH(int, language);
     window->lang_Click(language - 1);
     QVERIFY(driver->pick("Combo2", 0)); // shows the pictogram
-    const i18n::InterfaceTexts &t = texts;
+    const i18n::InterfaceTexts &t = texts();
 
     const auto accessible = [](QWidget *widget, QAccessible::Text text) {
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
@@ -135,12 +135,12 @@ void DesktopTest::screenReadersHearEachNewSegment()
             ->text(QAccessible::Description)
             .split(u'\n');
     };
-    QCOMPARE(description(), QStringList(texts[i18n::hintAnswer]));
+    QCOMPARE(description(), QStringList(texts()[i18n::hintAnswer]));
     QVERIFY(driver->start(4, 0)); // kell: segment 1 has no words before the gap
     driver->answer(window->exercise().keys[0]);
     QCOMPARE(description(),
              QStringList({QStringLiteral("New segment: Egy versenyen vesz részt"),
-                          QStringLiteral("Words after the gap: ."), texts[i18n::hintAnswer]}));
+                          QStringLiteral("Words after the gap: ."), texts()[i18n::hintAnswer]}));
     driver->answer(window->exercise().keys[1]);
     QCOMPARE(description().mid(0, 2),
              QStringList({QStringLiteral("New segment: nem megy edzésre"),

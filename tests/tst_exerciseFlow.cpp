@@ -83,8 +83,8 @@ void ExerciseFlowTest::nextBeforeStartOnlyWarns()
     driver->answer(QStringLiteral("korán fog felkelni"));
     QCOMPARE(notifier->messages.size(), 1);
     QCOMPARE(notifier->messages[0].icon, Icon::Exclamation);
-    QCOMPARE(notifier->messages[0].text, texts[i18n::msgNotStarted]);
-    QCOMPARE(notifier->messages[0].title, texts[i18n::txtTitle]);
+    QCOMPARE(notifier->messages[0].text, texts()[i18n::msgNotStarted]);
+    QCOMPARE(notifier->messages[0].title, texts()[i18n::txtTitle]);
     QCOMPARE(notifier->beeps, 0);
     QCOMPARE(driver->passageBox()->toPlainText(), passage);
     QVERIFY(!window->isRunning());
@@ -130,7 +130,7 @@ void ExerciseFlowTest::everySelectionEndsAfterTwelveAnswers()
     // Accepted answers draw no message until the end; the end beeps once.
     QCOMPARE(notifier->messages.size(), 1);
     QCOMPARE(notifier->messages[0].icon, Icon::Critical);
-    QCOMPARE(notifier->messages[0].text, texts[i18n::msgFinished]);
+    QCOMPARE(notifier->messages[0].text, texts()[i18n::msgFinished]);
     QCOMPARE(notifier->beeps, 1);
 
     const QStringList lines = driver->passageLines();
@@ -166,7 +166,7 @@ void ExerciseFlowTest::wrongAnswersAndSolutionDoNotAdvance()
     driver->answer(QStringLiteral("Gábor Angliába kell utaznia"));
     QCOMPARE(window->exercise().segment, 0);
     QCOMPARE(notifier->beeps, 1);
-    QCOMPARE(notifier->lastText(), texts[i18n::msgWrong]);
+    QCOMPARE(notifier->lastText(), texts()[i18n::msgWrong]);
     QCOMPARE(notifier->messages.last().icon, Icon::Exclamation);
     // The wrong answer stays in the box for correcting.
     QCOMPARE(driver->answerBox()->text(), QStringLiteral("Gábor Angliába kell utaznia"));
@@ -216,7 +216,7 @@ void ExerciseFlowTest::picksDuringARunAreRefused()
     driver->answer(window->exercise().keys[0]);
     QVERIFY(driver->pick("Combo1", 2));
     QCOMPARE(notifier->messages.size(), 1);
-    QCOMPARE(notifier->lastText(), texts[i18n::msgLocked]);
+    QCOMPARE(notifier->lastText(), texts()[i18n::msgLocked]);
     QCOMPARE(QApplication::focusWidget(), driver->answerBox());
     // The list shows the new pick while the exercise goes on unchanged.
     QCOMPARE(driver->list("Combo1")->currentText(), QStringLiteral("szokott"));
@@ -230,7 +230,7 @@ void ExerciseFlowTest::picksDuringARunAreRefused()
              QStringLiteral(
                  "Sorry. You cannot change settings before completing the current exercise."));
     QCOMPARE(notifier->messages.last().icon, Icon::Exclamation);
-    QCOMPARE(notifier->messages.last().title, texts[i18n::txtTitle]);
+    QCOMPARE(notifier->messages.last().title, texts()[i18n::txtTitle]);
     QCOMPARE(QApplication::focusWidget(), driver->answerBox());
     QCOMPARE(window->exercise().person, 0);
     window->lang_Click(1);
@@ -363,8 +363,8 @@ void ExerciseFlowTest::explainingIsOffAtStartUp()
     for (int i = 0; i < content::SegmentCount; ++i)
         driver->answer(window->exercise().keys[i]);
     QCOMPARE(notifier->messages.size(), 3);
-    QCOMPARE(notifier->messages[0].text, texts[i18n::msgWrong]);
-    QCOMPARE(notifier->messages[2].text, texts[i18n::msgFinished]);
+    QCOMPARE(notifier->messages[0].text, texts()[i18n::msgWrong]);
+    QCOMPARE(notifier->messages[2].text, texts()[i18n::msgFinished]);
     QVERIFY(!driver->label("lblFeedback")->isVisible());
     QVERIFY(driver->label("lblFeedback")->text().isEmpty());
 }
@@ -383,7 +383,7 @@ void ExerciseFlowTest::explainingShowsProgressMistakesAndSummary()
     notifier->onMessage = [line] { QCOMPARE(line->text(), QStringLiteral("Segment 1 of 12")); };
     driver->answer(QStringLiteral("Gábornak Angliába kell utaznia"));
     notifier->onMessage = nullptr;
-    QCOMPARE(notifier->lastText(), texts[i18n::msgWrong]);
+    QCOMPARE(notifier->lastText(), texts()[i18n::msgWrong]);
     QCOMPARE(line->text(), QStringLiteral("That is the form for ő. The exercise asks for te."));
     QCOMPARE(line->accessibleDescription(), line->text());
     driver->click("Solution"); // leaves the explanation standing

@@ -330,8 +330,7 @@ void ExplanationTest::menuCaptionHasAFreeAccessKey()
         {QStringLiteral("&Dialogue language"), QStringLiteral("On&Top")}};
     for (Language language : {i18n::Hungarian, i18n::English, i18n::Spanish}) {
         i18n::InterfaceTexts texts;
-        texts.language = language;
-        texts.loadInterfaceTexts();
+        texts.load(language);
         otherItems.append({texts[i18n::capWorkLang], texts[i18n::capOnTop]});
     }
     const Language captionLanguage[] = {i18n::English, i18n::Hungarian, i18n::English,

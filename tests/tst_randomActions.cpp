@@ -88,7 +88,7 @@ void RandomActionsTest::init()
         const RecordedMessage &message = notifier->messages.last();
         if (m_fault.isEmpty())
             m_fault = messageFault(message);
-        if (message.text == texts[i18n::msgFinished])
+        if (message.text == texts()[i18n::msgFinished])
             ++m_finishedShown;
     };
 }
@@ -324,7 +324,7 @@ void RandomActionsTest::triggerMenu(const char *name)
 
 QString RandomActionsTest::messageFault(const RecordedMessage &message) const
 {
-    const i18n::InterfaceTexts &t = texts;
+    const i18n::InterfaceTexts &t = texts();
     if (message.title != t[i18n::txtTitle])
         return QStringLiteral("message titled \"%1\"").arg(message.title);
     const QString solution =

@@ -1,5 +1,6 @@
 // The reference window driven as a learner drives it: picks in its two lists, typing,
 // Enter, Close, and opening it again while it is open or after it was closed.
+#include "common/Settings.h"
 #include "i18n/InterfaceTexts.h"
 #include "reference/GridLook.h"
 #include "reference/ReferenceWindow.h"
@@ -62,8 +63,8 @@ private slots:
     void everyControlIsNamedInTheLoadLanguage();
     void escapeCloses_data();
     void escapeCloses();
-    void zoomKeysAskForAStep_data();
-    void zoomKeysAskForAStep();
+    void zoomKeysStepTheProgramWideLevel_data();
+    void zoomKeysStepTheProgramWideLevel();
     void zoomedTextFitsAFullHdScreen_data();
     void zoomedTextFitsAFullHdScreen();
     void fitsASmallScreen_data();
@@ -88,14 +89,14 @@ private:
         return m_window->findChild<QScrollArea *>(QStringLiteral("gridArea"));
     }
 
-    // The window reads this table, as it reads the program's.
+    // The window reads the texts of these settings, as it reads the program's.
     void useLanguage(i18n::Language language)
     {
-        m_texts.language = language;
-        m_texts.loadInterfaceTexts();
+        m_settings->setLanguage(language);
+        m_settings->loadInterfaceTexts();
     }
 
-    i18n::InterfaceTexts m_texts;
+    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<ReferenceWindow> m_window;
     QComboBox *m_auxList = nullptr;
     QComboBox *m_sentenceList = nullptr;
@@ -103,8 +104,9 @@ private:
 
 void TestReference::init()
 {
+    m_settings = std::make_unique<Settings>();
     useLanguage(i18n::Hungarian);
-    m_window = std::make_unique<ReferenceWindow>(m_texts);
+    m_window = std::make_unique<ReferenceWindow>(*m_settings);
     m_auxList = m_window->findChild<QComboBox *>(QStringLiteral("Combo1"));
     m_sentenceList = m_window->findChild<QComboBox *>(QStringLiteral("Combo2"));
     open();
@@ -190,7 +192,7 @@ void TestReference::opensFresh()
         useLanguage(i18n::English);
         open();
     }
-    const i18n::InterfaceTexts &table = m_texts;
+    const i18n::InterfaceTexts &table = m_settings->texts();
     QCOMPARE(m_window->windowTitle(), i18n::titlePrefix + table[i18n::txtTopic]);
     QCOMPARE(closeButton->text(), table[i18n::capClose]);
     QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
@@ -519,26 +521,26 @@ void TestReference::escapeCloses()
     QTRY_VERIFY(!m_window->isVisible());
 }
 
-void TestReference::zoomKeysAskForAStep_data()
+void TestReference::zoomKeysStepTheProgramWideLevel_data()
 {
     QTest::addColumn<int>("key");
-    QTest::addColumn<int>("step");
-    QTest::addRow("Ctrl+Plus") << int(Qt::Key_Plus) << 1;
-    QTest::addRow("Ctrl+Equal") << int(Qt::Key_Equal) << 1;
-    QTest::addRow("Ctrl+Minus") << int(Qt::Key_Minus) << -1;
-    QTest::addRow("Ctrl+0") << int(Qt::Key_0) << 0;
+    QTest::addColumn<int>("level"); // after the key, from 150 %
+    QTest::addRow("Ctrl+Plus") << int(Qt::Key_Plus) << 175;
+    QTest::addRow("Ctrl+Equal") << int(Qt::Key_Equal) << 175;
+    QTest::addRow("Ctrl+Minus") << int(Qt::Key_Minus) << 125;
+    QTest::addRow("Ctrl+0") << int(Qt::Key_0) << 100;
 }
 
-// The program-wide text size answers the zoom keys; the window only passes them on.
-void TestReference::zoomKeysAskForAStep()
+// The zoom keys step the program-wide text size, which the window follows.
+void TestReference::zoomKeysStepTheProgramWideLevel()
 {
     QFETCH(int, key);
-    QFETCH(int, step);
-    QSignalSpy asked(m_window.get(), &ReferenceWindow::zoomRequested);
+    QFETCH(int, level);
+    m_settings->setTextZoom(150);
+    QCOMPARE(m_window->textZoom(), 150);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::ControlModifier);
-    QCOMPARE(asked.count(), 1);
-    QCOMPARE(asked.first().first().toInt(), step);
-    QCOMPARE(m_window->textZoom(), 100);
+    QCOMPARE(m_settings->textZoom(), level);
+    QCOMPARE(m_window->textZoom(), level);
 }
 
 void TestReference::zoomedTextFitsAFullHdScreen_data()

@@ -54,6 +54,7 @@ void SpeechTest::offAtStartUpAndSilent()
 {
     QVERIFY(option()->isCheckable());
     QVERIFY(!option()->isChecked());
+    QVERIFY(!settings->speaksHungarian());
     QCOMPARE(option()->text(), QStringLiteral("&Speak Hungarian"));
     QVERIFY(driver->start(1, 1));
     driver->answer(window->exercise().keys[0]);
@@ -115,6 +116,7 @@ void SpeechTest::newestSentenceWaitsForTheEngine()
     record.readyAtOnce = false;
     QVERIFY(driver->trigger("mnuSpeak"));
     QVERIFY(option()->isChecked());
+    QVERIFY(settings->speaksHungarian());
     QCOMPARE(option()->text(), QStringLiteral("&Speak Hungarian (loading…)"));
     window->lang_Click(0);
     QCOMPARE(option()->text(), QStringLiteral("&Felolvasás magyarul (betöltés…)"));
@@ -174,9 +176,10 @@ void SpeechTest::failureTurnsItOffAndTellsOnce()
             emit record.current->failed(Failure(failure), QStringLiteral("broken pipe"));
     }
     QVERIFY(!option()->isChecked());
+    QVERIFY(!settings->speaksHungarian());
     QCOMPARE(notifier->messages.size(), 1);
     QCOMPARE(notifier->messages[0].icon, Notifier::Icon::Exclamation);
-    QCOMPARE(notifier->messages[0].title, texts[i18n::txtTitle]);
+    QCOMPARE(notifier->messages[0].title, texts()[i18n::txtTitle]);
     QCOMPARE(notifier->lastText(), told);
     QCOMPARE(option()->text(), i18n::speechText(i18n::spMenuCaption, i18n::Language(language)));
     // Nothing else changes.

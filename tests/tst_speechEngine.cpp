@@ -4,6 +4,7 @@
 #include "ExerciseDriver.h"
 #include "PrivateSpeechDispatcher.h"
 
+#include "common/Settings.h"
 #include "i18n/SpeechTexts.h"
 #include "speech/DispatcherSpeaker.h"
 
@@ -45,9 +46,9 @@ void SpeechEngineTest::speaksHungarianAndGetsReadyAgain()
 void SpeechEngineTest::optionTurnsItselfOffWhereNothingListens()
 {
     qputenv("SPEECHD_ADDRESS", m_daemon.deadAddress().toUtf8());
-    i18n::InterfaceTexts texts;
+    Settings settings;
     RecordingNotifier notifier;
-    ExerciseWindow window(texts, notifier);
+    ExerciseWindow window(settings, notifier);
     ExerciseDriver driver{window};
     window.lang_Click(2);
     QVERIFY(driver.trigger("mnuSpeak"));

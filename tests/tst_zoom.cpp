@@ -1,4 +1,5 @@
-// Text zoom of the exercise window on a 1920×1080 screen: nothing is cut at any step.
+// Text zoom of the exercise window on screens from 1280×720 to 1920×1080: nothing is cut,
+// nothing overlaps and the window stays on the screen at any step.
 #include "ExerciseDriver.h"
 
 #include "content/ExerciseContent.h"
@@ -18,23 +19,26 @@ class ZoomTest : public ExerciseTestBase
 
 private slots:
     void stepsUpAndBack();
-    void nothingIsCutAtAnyStep();
+    void nothingIsCutOrOverlapsAtAnyStep_data();
+    void nothingIsCutOrOverlapsAtAnyStep();
     void bothWindowsShareTheLevel();
 
 private:
     void press(QKeySequence keys) { QTest::keySequence(window.get(), keys); }
-    // Why the window cuts a text or leaves the screen; empty when it does neither.
+    // Why the window cuts a text, overlaps two controls or leaves the screen; empty when it
+    // does none of these.
     QString cut() const;
+    QString overlap() const;
 };
 
 void ZoomTest::stepsUpAndBack()
 {
     const qreal built = driver->button("Nex")->font().pointSizeF();
     press(QKeySequence::ZoomOut);
-    QCOMPARE(window->textZoom(), 100);
+    QCOMPARE(settings->textZoom(), 100);
     press(QKeySequence::ZoomIn);
     press(QKeySequence(Qt::CTRL | Qt::Key_Equal));
-    QCOMPARE(window->textZoom(), 150);
+    QCOMPARE(settings->textZoom(), 150);
     QCOMPARE(driver->button("Nex")->font().pointSizeF(), built * 1.5);
     // Menus and the fields inside the lists grow too.
     QCOMPARE(window->findChild<QMenu *>(QStringLiteral("mnuFile"))->font().pointSizeF(),
@@ -43,11 +47,11 @@ void ZoomTest::stepsUpAndBack()
              driver->list("Combo1")->font().pointSizeF());
     for (int i = 0; i < 10; ++i)
         press(QKeySequence::ZoomIn);
-    QCOMPARE(window->textZoom(), 250);
+    QCOMPARE(settings->textZoom(), 250);
     press(QKeySequence::ZoomOut);
-    QCOMPARE(window->textZoom(), 225);
+    QCOMPARE(settings->textZoom(), 225);
     press(QKeySequence(Qt::CTRL | Qt::Key_0));
-    QCOMPARE(window->textZoom(), 100);
+    QCOMPARE(settings->textZoom(), 100);
     QCOMPARE(driver->button("Nex")->font().pointSizeF(), built);
 }
 
@@ -86,20 +90,51 @@ QString ZoomTest::cut() const
         if (list->width() < needed.width() || list->height() < needed.height())
             return QStringLiteral("list %1 cut").arg(list->objectName());
     }
+    return overlap();
+}
+
+QString ZoomTest::overlap() const
+{
+    const QWidget *surface = window->centralWidget();
+    QList<const QWidget *> controls;
+    for (const QWidget *control : surface->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isVisible())
+            continue;
+        if (!surface->rect().contains(control->geometry()))
+            return QStringLiteral("%1 outside the window").arg(control->objectName());
+        for (const QWidget *other : controls) {
+            if (other->geometry().intersects(control->geometry()))
+                return QStringLiteral("%1 overlaps %2")
+                    .arg(control->objectName(), other->objectName());
+        }
+        controls << control;
+    }
     return QString();
 }
 
-void ZoomTest::nothingIsCutAtAnyStep()
+void ZoomTest::nothingIsCutOrOverlapsAtAnyStep_data()
 {
-    QCOMPARE(window->screen()->size(), QSize(1920, 1080));
+    QTest::addColumn<QSize>("screen");
+    for (const QSize size : {QSize(1280, 720), QSize(1366, 768), QSize(1920, 1080)})
+        QTest::addRow("%dx%d", size.width(), size.height()) << size;
+}
+
+void ZoomTest::nothingIsCutOrOverlapsAtAnyStep()
+{
+    QFETCH(QSize, screen);
+    for (QScreen *display : QGuiApplication::screens()) {
+        if (display->size() == screen)
+            window->move(display->geometry().topLeft());
+    }
+    QCOMPARE(window->screen()->size(), screen);
     // Hungarian has the longest texts; the exercise running shows every row.
     window->lang_Click(0);
     QVERIFY(driver->pick("Combo2", 4)); // ti: the pictogram is shown
     QVERIFY(driver->start(4, 22));
-    driver->click("Command9"); // the legend
+    driver->click("Command9");              // the legend
+    QVERIFY(driver->trigger("mnuExplain")); // the feedback line
     for (int percent = 100; percent <= 250; percent += 25) {
-        window->setTextZoom(percent);
-        QCOMPARE(window->textZoom(), percent);
+        settings->setTextZoom(percent);
         // Once the layout has settled.
         QTRY_VERIFY2_WITH_TIMEOUT(
             cut().isEmpty(), qPrintable(QStringLiteral("%1 %: %2").arg(percent).arg(cut())), 1000);
@@ -108,17 +143,22 @@ void ZoomTest::nothingIsCutAtAnyStep()
 
 void ZoomTest::bothWindowsShareTheLevel()
 {
-    window->setTextZoom(150);
+    const qreal built = driver->button("Nex")->font().pointSizeF();
+    settings->setTextZoom(150);
     QVERIFY(driver->trigger("mnuSegedigek"));
     ReferenceWindow *reference = window->referenceWindow();
     QCOMPARE(reference->textZoom(), 150);
-    // The keys in the reference window change the level of both.
+    // The keys of either window change the level of both.
     QTest::keySequence(reference, QKeySequence::ZoomIn);
-    QCOMPARE(window->textZoom(), 175);
+    QCOMPARE(settings->textZoom(), 175);
     QCOMPARE(reference->textZoom(), 175);
+    QCOMPARE(driver->button("Nex")->font().pointSizeF(), built * 1.75);
+    press(QKeySequence::ZoomIn);
+    QCOMPARE(reference->textZoom(), 200);
     QTest::keySequence(reference, QKeySequence(Qt::CTRL | Qt::Key_0));
-    QCOMPARE(window->textZoom(), 100);
+    QCOMPARE(settings->textZoom(), 100);
     QCOMPARE(reference->textZoom(), 100);
+    QCOMPARE(driver->button("Nex")->font().pointSizeF(), built);
 }
 
 QTEST_MAIN(ZoomTest)

@@ -2,6 +2,7 @@
 
 #include "app/Display.h"
 #include "common/Pictures.h"
+#include "common/Settings.h"
 #include "exercise/ExerciseWindow.h"
 
 #include <QApplication>
@@ -55,9 +56,10 @@ int runProgram(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("zelto"));
     // The id of the installed desktop entry, so that the desktop matches the windows to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.zelto.Zelto"));
-    // The one interface-text table: the exercise window fills it, both windows read it.
-    i18n::InterfaceTexts texts;
-    ExerciseWindow window(texts);
+    // The program-wide settings with the one interface-text table: the exercise window sets
+    // the language and fills the table, both windows read it and follow the text zoom.
+    Settings settings;
+    ExerciseWindow window(settings);
     new IconAfterFirstPaint(window.centralWidget());
     window.show();
     return QApplication::exec();

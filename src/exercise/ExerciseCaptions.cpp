@@ -3,6 +3,7 @@
 
 #include "exercise/AnswerBox.h"
 #include "exercise/ExerciseControls.h"
+#include "exercise/PassageBox.h"
 #include "i18n/AccessibleTexts.h"
 #include "i18n/FeedbackTexts.h"
 
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTextEdit>
 
 void ExerciseCaptions::retranslate(const i18n::InterfaceTexts &t) const
 {
@@ -31,7 +31,7 @@ void ExerciseCaptions::retranslate(const i18n::InterfaceTexts &t) const
     m_ui.mnuOntop->setText(t[i18n::capOnTop]);
     m_ui.mnuhowto->setText(t[i18n::capHowTo]);
     m_ui.mnuSegedigek->setText(t[i18n::capHelpTopic]);
-    m_ui.mnuExplain->setText(i18n::feedbackText(i18n::fbMenuCaption, t.language));
+    m_ui.mnuExplain->setText(i18n::feedbackText(i18n::fbMenuCaption, t.language()));
     m_ui.Label4->setText(t[i18n::capAuxLabel]);
     m_ui.Label7->setText(t[i18n::capPersonLabel]);
     updateAccessibleTexts(t);
@@ -47,7 +47,7 @@ void ExerciseCaptions::updateAccessibleTexts(const i18n::InterfaceTexts &t) cons
     // The lists' text fields are named as their lists.
     m_ui.Combo1->lineEdit()->setAccessibleName(t[i18n::capAuxLabel]);
     m_ui.Combo2->lineEdit()->setAccessibleName(t[i18n::capPersonLabel]);
-    const i18n::Language language = t.language;
+    const i18n::Language language = t.language();
     m_ui.Text4->setAccessibleName(i18n::accessibleText(i18n::accPassage, language));
     m_ui.Text2->setAccessibleName(i18n::accessibleText(i18n::accBefore, language));
     m_ui.Text1->setAccessibleName(i18n::accessibleText(i18n::accAnswer, language));

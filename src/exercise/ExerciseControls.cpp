@@ -7,6 +7,7 @@
 #include "common/TextZoom.h"
 #include "content/Selections.h"
 #include "exercise/AnswerBox.h"
+#include "exercise/PassageBox.h"
 #include "i18n/InterfaceTexts.h"
 
 #include <QAction>
@@ -18,7 +19,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -128,10 +128,10 @@ void ExerciseControls::applyZoom(QMainWindow *window, int percent)
 }
 
 // Room that does not follow from a control's own text: the longest indicator, three lines
-// of hint, a few lines of passage.
+// of hint, and a few lines of passage where the screen has them.
 void ExerciseControls::reserveRoom(int percent)
 {
-    Text4->setMinimumHeight(90 * percent / 100);
+    Text4->setPreferredHeight(90 * percent / 100);
     int widest = 0;
     for (const content::AuxChoice &choice : content::auxChoices) {
         widest = std::max(
@@ -170,7 +170,7 @@ void ExerciseControls::createPassageRows(QBoxLayout *rows)
     Label2->setWordWrap(true);
     ui::setColours(Label2, Qt::white);
 
-    Text4 = new QTextEdit(surface);
+    Text4 = new PassageBox(surface);
     Text4->setObjectName(QStringLiteral("Text4"));
     Text4->setReadOnly(true);
     Text4->setAcceptRichText(false);

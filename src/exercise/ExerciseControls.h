@@ -7,6 +7,7 @@
 
 class AnswerBox;
 class CaretAtEndLineEdit;
+class PassageBox;
 class QAction;
 class QActionGroup;
 class QBoxLayout;
@@ -16,7 +17,6 @@ class QLineEdit;
 class QMainWindow;
 class QMenu;
 class QPushButton;
-class QTextEdit;
 class QWidget;
 
 class ExerciseControls
@@ -38,7 +38,7 @@ public:
     QLabel *Label4 = nullptr, *Label7 = nullptr; // headings of the lists
     QComboBox *Combo1 = nullptr, *Combo2 = nullptr;
     QLabel *Label2 = nullptr; // the reading instruction
-    QTextEdit *Text4 = nullptr;
+    PassageBox *Text4 = nullptr;
     QLabel *Label6 = nullptr, *Label3 = nullptr; // the indicator and the segment
     CaretAtEndLineEdit *Text2 = nullptr;
     AnswerBox *Text1 = nullptr;

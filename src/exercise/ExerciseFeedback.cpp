@@ -62,7 +62,7 @@ void describe(QWidget *widget, const QString &description)
 void ExerciseFeedback::refresh()
 {
     describe(m_answerBox, answerBoxDescription());
-    const QString name = i18n::feedbackText(i18n::fbAccessibleName, m_texts.language);
+    const QString name = i18n::feedbackText(i18n::fbAccessibleName, m_texts.language());
     if (m_line->accessibleName() != name)
         m_line->setAccessibleName(name);
     const QString text = m_explaining ? lineText() : QString();
@@ -72,7 +72,7 @@ void ExerciseFeedback::refresh()
 
 QString ExerciseFeedback::lineText() const
 {
-    const i18n::Language language = m_texts.language;
+    const i18n::Language language = m_texts.language();
     const content::ExerciseContent &exercise = m_session.content();
     switch (m_phase) {
     case Phase::Idle:
@@ -94,7 +94,7 @@ QString ExerciseFeedback::lineText() const
 QString ExerciseFeedback::answerBoxDescription() const
 {
     const auto said = [this](i18n::AccessibleText text) {
-        return i18n::accessibleText(text, m_texts.language);
+        return i18n::accessibleText(text, m_texts.language());
     };
     QStringList parts;
     if (m_phase == Phase::Running || m_phase == Phase::Mistake) {

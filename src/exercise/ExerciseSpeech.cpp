@@ -1,5 +1,6 @@
 #include "exercise/ExerciseSpeech.h"
 
+#include "common/Settings.h"
 #include "i18n/SpeechTexts.h"
 #include "speech/DispatcherSpeaker.h"
 
@@ -18,9 +19,8 @@ const QKeySequence againKey(Qt::CTRL | Qt::Key_L);
 } // namespace
 
 ExerciseSpeech::ExerciseSpeech(QMainWindow *window, QMenu *options, QTextEdit *passage,
-                               QLineEdit *answerBox, const i18n::InterfaceTexts &texts,
-                               Notifier &notifier)
-    : QObject(window), m_window(window), m_texts(texts), m_notifier(notifier),
+                               QLineEdit *answerBox, Settings &settings, Notifier &notifier)
+    : QObject(window), m_window(window), m_settings(settings), m_notifier(notifier),
       m_narrator(speech::dispatcherSpeaker)
 {
     m_option = options->addAction(i18n::speechText(i18n::spMenuCaption, i18n::English));
@@ -31,7 +31,9 @@ ExerciseSpeech::ExerciseSpeech(QMainWindow *window, QMenu *options, QTextEdit *p
     m_again->setEnabled(false);
     retranslate();
 
-    connect(m_option, &QAction::toggled, this, &ExerciseSpeech::turn);
+    connect(m_option, &QAction::toggled, &settings, &Settings::setSpeaksHungarian);
+    connect(&settings, &Settings::speaksHungarianChanged, this, &ExerciseSpeech::turn);
+    connect(&settings, &Settings::languageChanged, this, &ExerciseSpeech::retranslate);
     connect(m_again, &QShortcut::activated, this,
             [this, passage] { m_narrator.repeat(passage->toPlainText()); });
     connect(answerBox, &QLineEdit::textEdited, &m_narrator, &speech::Narrator::breakRepeatRun);
@@ -41,13 +43,14 @@ ExerciseSpeech::ExerciseSpeech(QMainWindow *window, QMenu *options, QTextEdit *p
 
 void ExerciseSpeech::turn(bool on)
 {
+    m_option->setChecked(on);
     m_again->setEnabled(on);
     m_narrator.setOn(on);
 }
 
 void ExerciseSpeech::retranslate()
 {
-    const i18n::Language language = m_texts.language;
+    const i18n::Language language = m_settings.language();
     m_option->setText(i18n::speechText(
         m_narrator.isLoading() ? i18n::spLoadingCaption : i18n::spMenuCaption, language));
     m_option->setToolTip(i18n::speechText(i18n::spHint, language));
@@ -55,8 +58,8 @@ void ExerciseSpeech::retranslate()
 
 void ExerciseSpeech::tell(speech::Failure failure, const QString &detail)
 {
-    m_option->setChecked(false);
-    const i18n::Language language = m_texts.language;
+    m_settings.setSpeaksHungarian(false);
+    const i18n::Language language = m_settings.language();
     QString message;
     switch (failure) {
     case speech::Failure::NoDispatcher:
@@ -72,5 +75,6 @@ void ExerciseSpeech::tell(speech::Failure failure, const QString &detail)
         message = i18n::speechText(i18n::spTimeLimit, language).arg(detail);
         break;
     }
-    m_notifier.message(m_window, Notifier::Icon::Exclamation, m_texts[i18n::txtTitle], message);
+    m_notifier.message(m_window, Notifier::Icon::Exclamation, m_settings.texts()[i18n::txtTitle],
+                       message);
 }

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "common/Notifier.h"
-#include "i18n/InterfaceTexts.h"
 #include "speech/Narrator.h"
 
 class QAction;
+class Settings;
 class QLineEdit;
 class QMainWindow;
 class QMenu;
@@ -19,26 +19,25 @@ class ExerciseSpeech : public QObject
     Q_OBJECT
 
 public:
-    // Adds the item to `options`; the key works in `window`, speaks again what the passage box
-    // `passage` holds before any sentence, and is reset by typing in `answerBox`.
+    // Adds the item to `options`, whose state is the one in `settings`; the key works in
+    // `window`, speaks again what the passage box `passage` holds before any sentence, and is
+    // reset by typing in `answerBox`.
     ExerciseSpeech(QMainWindow *window, QMenu *options, QTextEdit *passage, QLineEdit *answerBox,
-                   const i18n::InterfaceTexts &texts, Notifier &notifier);
+                   Settings &settings, Notifier &notifier);
 
     // Speaks a new Hungarian sentence, if speech is on.
     void sentence(const QString &text) { m_narrator.speakSentence(text); }
     // A new passage or exercise, in which nothing has been spoken yet.
     void newPassage() { m_narrator.forgetSentence(); }
-    // Writes the item's caption and hint in the current language.
-    void retranslate();
-
     speech::Narrator &narrator() { return m_narrator; }
 
 private:
     void turn(bool on);
+    void retranslate();
     void tell(speech::Failure failure, const QString &detail);
 
     QMainWindow *m_window;
-    const i18n::InterfaceTexts &m_texts;
+    Settings &m_settings;
     Notifier &m_notifier;
     speech::Narrator m_narrator;
     QAction *m_option;

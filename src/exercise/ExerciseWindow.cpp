@@ -2,11 +2,13 @@
 
 #include "common/DefaultButtonRouter.h"
 #include "common/FocusRing.h"
+#include "common/Settings.h"
 #include "common/TextZoom.h"
 #include "common/WindowFit.h"
 #include "content/Selections.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
+#include "exercise/PassageBox.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QAction>
@@ -17,7 +19,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTextEdit>
 
 namespace {
 
@@ -36,8 +37,8 @@ void fillList(QComboBox *list, const std::array<Row, N> &rows, int shown)
 
 } // namespace
 
-ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, QWidget *parent)
-    : QMainWindow(parent), m_texts(texts), m_notifier(notifier)
+ExerciseWindow::ExerciseWindow(Settings &settings, Notifier &notifier, QWidget *parent)
+    : QMainWindow(parent), m_settings(settings), m_texts(settings.texts()), m_notifier(notifier)
 {
     setObjectName(QStringLiteral("gyakorlat1"));
     setWindowTitle(QString(8, QLatin1Char(' ')));
@@ -46,9 +47,10 @@ ExerciseWindow::ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier, 
         std::make_unique<ExerciseFeedback>(m_ui.Text1, m_ui.lblFeedback, m_texts, m_session);
     m_defaultButton = new DefaultButtonRouter(this);
     m_speech =
-        new ExerciseSpeech(this, m_ui.mnuOptions, m_ui.Text4, m_ui.Text1, m_texts, m_notifier);
+        new ExerciseSpeech(this, m_ui.mnuOptions, m_ui.Text4, m_ui.Text1, settings, m_notifier);
     connectControls();
-    ui::addZoomKeys(this, [this](int steps) { zoomBy(steps); });
+    ui::addZoomKeys(this, [&settings](int steps) { settings.zoomBy(steps); });
+    connect(&settings, &Settings::textZoomChanged, this, &ExerciseWindow::applyTextZoom);
     createHoverHints();
     ui::keepOnScreenWhenShown(this);
     ui::showFocusRing(this);
@@ -93,19 +95,8 @@ void ExerciseWindow::connectControls()
             [this] { menuBar()->setActiveAction(m_ui.mnuFile->menuAction()); });
 }
 
-void ExerciseWindow::zoomBy(int steps)
+void ExerciseWindow::applyTextZoom(int percent)
 {
-    setTextZoom(steps == 0 ? ui::MinZoom : ui::steppedZoom(m_zoom, steps));
-}
-
-void ExerciseWindow::setTextZoom(int percent)
-{
-    percent = ui::steppedZoom(percent, 0);
-    if (percent == m_zoom)
-        return;
-    m_zoom = percent;
-    if (m_reference)
-        m_reference->setTextZoom(percent);
     m_ui.applyZoom(this, percent);
     // The layouts take the new sizes at once, so that the window fits what they need.
     m_ui.surface->layout()->activate();
@@ -117,7 +108,7 @@ void ExerciseWindow::setTextZoom(int percent)
 // built-in size grown with the text, and at least what the wrapped texts need at that width.
 void ExerciseWindow::fitToScreen()
 {
-    const QSize comfortable = builtInSize * m_zoom / 100;
+    const QSize comfortable = builtInSize * m_settings.textZoom() / 100;
     const int width = std::min(std::max(comfortable.width(), minimumSizeHint().width()),
                                ui::roomOnScreen(this).width());
     const QLayout *rows = m_ui.surface->layout();
@@ -155,8 +146,8 @@ void ExerciseWindow::Form_Load()
     m_session.alapok();
     m_ui.Text4->setPlainText(m_session.content().passageText);
 
-    m_texts.language = i18n::English;
-    m_texts.loadInterfaceTexts();
+    m_settings.setLanguage(i18n::English);
+    m_settings.loadInterfaceTexts();
     m_ui.Label2->setText(m_texts[i18n::txtInstruction]);
     setWindowTitle(i18n::titlePrefix + m_texts[i18n::txtTitle]);
 
@@ -353,21 +344,19 @@ void ExerciseWindow::Command9_Click()
 
 void ExerciseWindow::lang_Click(int index)
 {
-    for (QAction *item : m_ui.lang)
-        item->setChecked(false);
+    // The items form an exclusive group: the check mark leaves the others.
     m_ui.lang[index]->setChecked(true);
-    m_texts.language = i18n::Language(index + 1);
+    m_settings.setLanguage(i18n::Language(index + 1));
     dialog();
 }
 
 void ExerciseWindow::dialog()
 {
-    m_texts.loadInterfaceTexts();
+    m_settings.loadInterfaceTexts();
     m_captions.retranslate(m_texts);
     setWindowTitle(m_texts[i18n::txtTitle]);
     m_hints->updateDescriptions();
     m_feedback->refresh();
-    m_speech->retranslate();
 }
 
 void ExerciseWindow::mnuOntop_Click()
@@ -394,9 +383,7 @@ void ExerciseWindow::mnuSegedigek_Click()
     if (m_ui.mnuOntop->isChecked())
         mnuOntop_Click();
     if (!m_reference) {
-        m_reference = std::make_unique<ReferenceWindow>(m_texts);
-        m_reference->setTextZoom(m_zoom);
-        connect(m_reference.get(), &ReferenceWindow::zoomRequested, this, &ExerciseWindow::zoomBy);
+        m_reference = std::make_unique<ReferenceWindow>(m_settings);
     }
     m_reference->showReference();
 }

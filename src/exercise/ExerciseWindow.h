@@ -17,15 +17,16 @@
 class DefaultButtonRouter;
 class HoverHints;
 class ReferenceWindow;
+class Settings;
 
 class ExerciseWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // `texts` is the program's one interface-text table; the window fills it on every
-    // language choice, and the reference window reads it.
-    explicit ExerciseWindow(i18n::InterfaceTexts &texts, Notifier &notifier = systemNotifier(),
+    // `settings` are the program's: the window sets their interface language and fills
+    // their texts on every language choice, and follows their text zoom.
+    explicit ExerciseWindow(Settings &settings, Notifier &notifier = systemNotifier(),
                             QWidget *parent = nullptr);
     ~ExerciseWindow() override;
 
@@ -51,12 +52,6 @@ public:
     void mnuSegedigek_Click();
     void mnuhowto_Click();
 
-    // Text zoom of both windows, in percent of the built-in sizes; not kept between runs.
-    int textZoom() const { return m_zoom; }
-    void setTextZoom(int percent);
-    // `steps` zoom steps up or down; 0 goes back to 100 %.
-    void zoomBy(int steps);
-
 private:
     void connectControls();
     void createHoverHints();
@@ -72,10 +67,12 @@ private:
     void showAnswer(const QString &answerText);
     void dialog();
     void applyOnTop(bool onTop);
+    void applyTextZoom(int percent);
     void fitToScreen();
     void say(Notifier::Icon icon, const QString &text);
 
-    i18n::InterfaceTexts &m_texts;
+    Settings &m_settings;
+    const i18n::InterfaceTexts &m_texts;
     Notifier &m_notifier;
     exercise::ExerciseSession m_session;
     ExerciseControls m_ui;
@@ -85,5 +82,4 @@ private:
     HoverHints *m_hints = nullptr;
     std::unique_ptr<ReferenceWindow> m_reference;
     ExerciseSpeech *m_speech = nullptr;
-    int m_zoom = 100;
 };

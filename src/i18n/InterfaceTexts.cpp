@@ -2,10 +2,11 @@
 
 namespace i18n {
 
-void InterfaceTexts::loadInterfaceTexts()
+void InterfaceTexts::load(Language language)
 {
     if (!isLanguage(language))
         return;
+    m_language = language;
     for (int slot = 0; slot < SlotCount; ++slot)
         m_slots[slot] = interfaceTextTable.text(Slot(slot), language);
 }

@@ -56,19 +56,21 @@ enum Slot
 // The texts of every slot, in InterfaceTextsData.cpp.
 extern const TextTable<Slot, SlotCount> interfaceTextTable;
 
-// The interface texts of one language. The program's start-up owns the one table that
+// The interface texts of one language. The program's settings own the one table that
 // both windows read; tests make their own.
 class InterfaceTexts
 {
 public:
-    Language language = NoLanguage;
-
-    // Writes all slots for `language`; any other value leaves every slot as it was.
-    void loadInterfaceTexts();
+    // Writes all slots for `language`; any other value leaves every slot, and language(),
+    // as they were.
+    void load(Language language);
+    // The language of the texts: NoLanguage before the first load.
+    Language language() const { return m_language; }
 
     const QString &operator[](Slot slot) const { return m_slots[slot]; }
 
 private:
+    Language m_language = NoLanguage;
     std::array<QString, SlotCount> m_slots;
 };
 

@@ -76,8 +76,7 @@ QStringList listTexts(const QComboBox *list, i18n::Slot placeholder)
         texts << list->itemText(entry);
     for (i18n::Language language : {i18n::Hungarian, i18n::English, i18n::Spanish}) {
         i18n::InterfaceTexts table;
-        table.language = language;
-        table.loadInterfaceTexts();
+        table.load(language);
         texts << table[placeholder];
     }
     return texts;

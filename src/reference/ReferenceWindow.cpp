@@ -4,6 +4,7 @@
 #include "common/DefaultButtonRouter.h"
 #include "common/EditableList.h"
 #include "common/FocusRing.h"
+#include "common/Settings.h"
 #include "common/TextZoom.h"
 #include "i18n/InterfaceTexts.h"
 #include "i18n/ReferenceTexts.h"
@@ -38,15 +39,16 @@ QString withoutAccessKeys(const QString &caption)
 
 } // namespace
 
-ReferenceWindow::ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_texts(texts)
+ReferenceWindow::ReferenceWindow(Settings &settings, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_texts(settings.texts())
 {
     setObjectName(QStringLiteral("help1"));
     installAccessibility();
     createControls();
     createCells();
-    // The zoom keys ask for a program-wide step.
-    ui::addZoomKeys(this, [this](int step) { emit zoomRequested(step); });
+    setTextZoom(settings.textZoom());
+    connect(&settings, &Settings::textZoomChanged, this, &ReferenceWindow::setTextZoom);
+    ui::addZoomKeys(this, [&settings](int steps) { settings.zoomBy(steps); });
     fitToArea(availableArea());
     ui::showFocusRing(this);
 
@@ -195,7 +197,7 @@ void ReferenceWindow::Form_Load()
     m_command1->setText(texts[i18n::capClose]);
 
     // Screen readers hear the names in the language of this load.
-    m_loadLanguage = texts.language;
+    m_loadLanguage = texts.language();
     m_combo1->setAccessibleName(texts[i18n::capAuxiliaries]);
     m_combo2->setAccessibleName(texts[i18n::capBaseSentences]);
     for (QComboBox *list : {m_combo1, m_combo2})

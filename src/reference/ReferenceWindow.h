@@ -16,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class Settings;
 
 class ReferenceWindow : public QWidget
 {
@@ -25,8 +26,9 @@ public:
     static constexpr int MinTextZoom = 100;
     static constexpr int MaxTextZoom = 250;
 
-    // The window reads `texts` whenever it is loaded.
-    explicit ReferenceWindow(const i18n::InterfaceTexts &texts, QWidget *parent = nullptr);
+    // The window reads the interface texts of `settings` whenever it is loaded, and follows
+    // their text zoom from its creation on; its zoom keys change that zoom for both windows.
+    explicit ReferenceWindow(Settings &settings, QWidget *parent = nullptr);
     ~ReferenceWindow() override;
 
     // Opens the window, loading it afresh, or only brings it to the front if it is open.
@@ -46,12 +48,6 @@ public:
     // then rows down to what their font needs; when even that is too big, everything below
     // the sentences list and Close scrolls, and those two stay in view.
     void fitToArea(const QRect &area);
-
-signals:
-    // The zoom keys of this window, Ctrl+Plus (+1), Ctrl+Minus (-1) and Ctrl+0 (0: back to
-    // 100 %), ask the owner of the program-wide text size for a step; they do not zoom the
-    // window themselves.
-    void zoomRequested(int step);
 
 public slots:
     void Form_Load();

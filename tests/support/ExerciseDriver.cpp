@@ -46,9 +46,9 @@ bool ExerciseDriver::pick(const char *listName, int index) const
 
 void ExerciseTestBase::init()
 {
-    texts = i18n::InterfaceTexts();
+    settings = std::make_unique<Settings>();
     notifier = std::make_unique<RecordingNotifier>();
-    window = std::make_unique<ExerciseWindow>(texts, *notifier);
+    window = std::make_unique<ExerciseWindow>(*settings, *notifier);
     driver = std::make_unique<ExerciseDriver>(ExerciseDriver{*window});
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -60,4 +60,5 @@ void ExerciseTestBase::cleanup()
     driver.reset();
     window.reset();
     notifier.reset();
+    settings.reset();
 }

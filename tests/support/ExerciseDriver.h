@@ -3,6 +3,7 @@
 
 #include "RecordingNotifier.h"
 
+#include "common/Settings.h"
 #include "exercise/ExerciseWindow.h"
 #include "i18n/InterfaceTexts.h"
 
@@ -79,8 +80,9 @@ struct ExerciseDriver
     }
 };
 
-// The base of the exercise-window suites: a fresh window for each test, its messages
-// recorded instead of shown. A suite that needs more in init() calls this one first.
+// The base of the exercise-window suites: fresh settings and a fresh window for each test,
+// its messages recorded instead of shown. A suite that needs more in init() calls this one
+// first.
 class ExerciseTestBase : public QObject
 {
     Q_OBJECT
@@ -90,7 +92,10 @@ protected slots:
     void cleanup();
 
 protected:
-    i18n::InterfaceTexts texts;
+    // The interface texts the window has filled.
+    const i18n::InterfaceTexts &texts() const { return settings->texts(); }
+
+    std::unique_ptr<Settings> settings;
     std::unique_ptr<RecordingNotifier> notifier;
     std::unique_ptr<ExerciseWindow> window;
     std::unique_ptr<ExerciseDriver> driver;
