@@ -53,7 +53,9 @@ void ExerciseSpeech::retranslate()
     const i18n::Language language = m_settings.language();
     m_option->setText(i18n::speechText(
         m_narrator.isLoading() ? i18n::spLoadingCaption : i18n::spMenuCaption, language));
-    m_option->setToolTip(i18n::speechText(i18n::spHint, language));
+    // As a paragraph, so that the tip wraps its lines.
+    m_option->setToolTip(
+        QStringLiteral("<p>%1</p>").arg(i18n::speechText(i18n::spHint, language).toHtmlEscaped()));
 }
 
 void ExerciseSpeech::tell(speech::Failure failure, const QString &detail)

@@ -1,8 +1,12 @@
 #include "speech/DispatcherSpeaker.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QPointer>
 #include <QTextToSpeech>
 #include <QThread>
+
+#include <utility>
 
 namespace speech {
 
@@ -16,6 +20,28 @@ const QString engineName = QStringLiteral("speechd");
 double rateOf(Pace pace)
 {
     return pace == Pace::Slow ? -0.5 : 0.0;
+}
+
+// The threads of engines given up that may still be closing them. The window never waits
+// for them; the program, when it ends, waits for them a second at most, so that no engine is
+// cut off while it talks to speech-dispatcher. One that is stuck is left as it is.
+QList<QPointer<QThread>> closingThreads;
+
+void waitForClosingThreads()
+{
+    const QDeadlineTimer deadline(1000);
+    for (const QPointer<QThread> &thread : std::exchange(closingThreads, {})) {
+        if (thread && thread->wait(deadline))
+            delete thread;
+    }
+}
+
+void closeBeforeTheEnd(QThread *thread)
+{
+    static const bool waitsAtTheEnd = (qAddPostRoutine(waitForClosingThreads), true);
+    Q_UNUSED(waitsAtTheEnd);
+    closingThreads.removeAll(nullptr);
+    closingThreads.append(thread);
 }
 
 } // namespace
@@ -96,10 +122,7 @@ DispatcherSpeaker::DispatcherSpeaker() : m_thread(new QThread), m_engine(new Dis
     m_thread->setObjectName(QStringLiteral("speech"));
     m_engine->moveToThread(m_thread);
     connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
-    connect(m_engine, &DispatcherEngine::ready, this, [this] {
-        m_ready = true;
-        emit ready();
-    });
+    connect(m_engine, &DispatcherEngine::ready, this, &Speaker::ready);
     connect(m_engine, &DispatcherEngine::failed, this, &Speaker::failed);
     connect(m_engine, &DispatcherEngine::speakingChanged, this, &Speaker::speakingChanged);
 }
@@ -117,10 +140,7 @@ DispatcherSpeaker::~DispatcherSpeaker()
         delete engine;
         QThread::currentThread()->quit();
     });
-    // An engine that got ready answers at once, and is best closed before the program
-    // ends; one that did not may be stuck for longer than anyone should wait.
-    if (m_ready)
-        m_thread->wait(QDeadlineTimer(1000));
+    closeBeforeTheEnd(m_thread);
 }
 
 void DispatcherSpeaker::load()

@@ -17,8 +17,7 @@ class DispatcherSpeaker : public Speaker
 
 public:
     DispatcherSpeaker();
-    // Returns at once when the engine never got ready, which may be because it is stuck:
-    // its thread is left to end by itself.
+    // Returns at once: the engine is closed in its thread, which then ends by itself.
     ~DispatcherSpeaker() override;
 
     void load() override;
@@ -28,7 +27,6 @@ public:
 private:
     QThread *m_thread;
     DispatcherEngine *m_engine; // lives in m_thread, which deletes it
-    bool m_ready = false;
 };
 
 // The speaker for the program.

@@ -1,5 +1,7 @@
 #include "speech/Narrator.h"
 
+#include <utility>
+
 namespace speech {
 
 Narrator::Narrator(SpeakerFactory factory, QObject *parent)
