@@ -43,6 +43,7 @@ signals:
     void languageChanged(i18n::Language language);
     // Both windows follow a new text zoom at once.
     void textZoomChanged(int percent);
+    // The Options item and the speech follow it.
     void speaksHungarianChanged(bool on);
 
 private:
