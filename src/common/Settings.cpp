@@ -26,3 +26,11 @@ void Settings::zoomBy(int steps)
 {
     setTextZoom(steps == 0 ? ui::MinZoom : ui::steppedZoom(m_zoom, steps));
 }
+
+void Settings::setSpeaksHungarian(bool on)
+{
+    if (on == m_speaksHungarian)
+        return;
+    m_speaksHungarian = on;
+    emit speaksHungarianChanged(on);
+}

@@ -1,4 +1,5 @@
-// The program-wide settings: the interface language with its text table, and the text zoom.
+// The program-wide settings: the interface language with its text table, the text zoom and
+// the options.
 #pragma once
 
 #include "common/TextZoom.h"
@@ -33,14 +34,21 @@ public:
     // `steps` zoom steps up or down; 0 goes back to 100 %.
     void zoomBy(int steps);
 
+    // Options > Speak Hungarian: off at start-up.
+    bool speaksHungarian() const { return m_speaksHungarian; }
+    void setSpeaksHungarian(bool on);
+
 signals:
     // The windows show a new language only once the texts are loaded again.
     void languageChanged(i18n::Language language);
     // Both windows follow a new text zoom at once.
     void textZoomChanged(int percent);
+    // The Options item and the speech follow it.
+    void speaksHungarianChanged(bool on);
 
 private:
     i18n::Language m_language = i18n::NoLanguage;
     i18n::InterfaceTexts m_texts;
     int m_zoom = ui::MinZoom;
+    bool m_speaksHungarian = false;
 };

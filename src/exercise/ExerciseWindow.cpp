@@ -50,6 +50,8 @@ ExerciseWindow::ExerciseWindow(Settings &settings, Notifier &notifier, QWidget *
     m_feedback = std::make_unique<ExerciseFeedback>(m_ui.Text1, m_ui.lblFeedback, m_texts,
                                                     m_session, m_announcer);
     m_defaultButton = new DefaultButtonRouter(this);
+    m_speech =
+        new ExerciseSpeech(this, m_ui.mnuOptions, m_ui.Text4, m_ui.Text1, settings, m_notifier);
     connectControls();
     ui::addZoomKeys(this, [&settings](int steps) { settings.zoomBy(steps); });
     connect(&settings, &Settings::textZoomChanged, this, &ExerciseWindow::applyTextZoom);
@@ -248,6 +250,7 @@ void ExerciseWindow::acceptAnswer()
     QTextCursor end(m_ui.Text4->document());
     end.movePosition(QTextCursor::End);
     end.insertText(m_session.passageLine());
+    m_speech->sentence(m_session.passageLine());
 
     if (!m_session.advance()) {
         endExercise();
@@ -277,6 +280,7 @@ void ExerciseWindow::Solution_Click()
 {
     if (isRunning())
         m_session.countSolutionShown();
+    m_speech->sentence(m_session.key());
     say(Notifier::Icon::Information, m_texts[i18n::msgSolutionPrefix] + m_session.key());
     m_ui.Text1->setFocus();
 }
@@ -329,6 +333,7 @@ void ExerciseWindow::valt()
     }
 
     m_ui.Text4->setPlainText(m_session.content().passageText);
+    m_speech->newPassage();
     m_session.rewind();
     const content::Person *current = content::personOf(m_session.content().person);
     m_ui.Image1->setVisible(current && current->pictogram);

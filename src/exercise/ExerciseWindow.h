@@ -8,6 +8,7 @@
 #include "exercise/ExerciseControls.h"
 #include "exercise/ExerciseFeedback.h"
 #include "exercise/ExerciseSession.h"
+#include "exercise/ExerciseSpeech.h"
 #include "i18n/InterfaceTexts.h"
 
 #include <QMainWindow>
@@ -36,6 +37,8 @@ public:
     bool isRunning() const;
     // The reference window, once it has been opened.
     ReferenceWindow *referenceWindow() const { return m_reference.get(); }
+    // Options > Speak Hungarian.
+    ExerciseSpeech &speech() { return *m_speech; }
 
     // User actions, named after their control and event.
     void Start_Click();
@@ -80,4 +83,5 @@ private:
     DefaultButtonRouter *m_defaultButton = nullptr;
     HoverHints *m_hints = nullptr;
     std::unique_ptr<ReferenceWindow> m_reference;
+    ExerciseSpeech *m_speech = nullptr;
 };
