@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds the benchmarks if needed (in build-bench/, or $BUILD_DIR, with ZELTO_BENCHMARKS on: a
 # default build leaves them out) and prints their tables: start-up against a bare Qt window
-# under Xvfb, then the learner's operations offscreen.
+# under Xvfb, then the learner's operations offscreen, then speech with a speech-dispatcher of
+# its own.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build-bench}
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZELTO_BENCHMARKS=ON >/dev/null
-cmake --build "$build" -j"${JOBS:-2}" --target bench-startup bench-operations >/dev/null
+cmake --build "$build" -j"${JOBS:-2}" --target bench-startup bench-operations \
+    bench-speech >/dev/null
 
 # Qt's remarks about the headless displays are no news here.
 quiet() { grep -v -E 'XDG_RUNTIME_DIR|This plugin does not support' >&2 || true; }
@@ -22,4 +24,6 @@ else
 fi
 echo
 QT_QPA_PLATFORM=offscreen "$build/bin/bench-operations" 2> >(quiet) || status=1
+echo
+QT_QPA_PLATFORM=offscreen "$build/bin/bench-speech" 2> >(quiet) || status=1
 exit $status

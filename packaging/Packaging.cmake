@@ -21,10 +21,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Learners pick an auxiliary and a grammatical person, read a short passage\n\
 and rewrite it clause by clause; every answer is checked exactly. The\n\
-interface speaks Hungarian, English and Spanish.")
+interface speaks Hungarian, English and Spanish; the Hungarian can be read\n\
+aloud through speech-dispatcher.")
 set(CPACK_STRIP_FILES ON)
-# Libraries come from dpkg-shlibdeps; the window-system plugin and the fonts are
-# loaded at run time, so they are named here.
+# Libraries, libqt6texttospeech6 among them, come from dpkg-shlibdeps; the window-system
+# plugin and the fonts are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Options > Speak Hungarian speaks through speech-dispatcher with espeak-ng's Hungarian voice;
+# without them the program says what to install.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 include(CPack)

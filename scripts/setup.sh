@@ -14,8 +14,13 @@ jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libxkbcommon-dev
           fonts-liberation xvfb xauth x11-utils desktop-file-utils appstream devscripts)
-# The formatting check, and the window manager and key sender of the small-screen test.
-if [ "$mode" = test ]; then packages+=(clang-format openbox xdotool); fi
+# Speaking the Hungarian: Qt's speech module (its header needs qt6-declarative-dev) and
+# speech-dispatcher with espeak-ng's Hungarian voice, which the speech tests start too.
+packages+=(qt6-speech-dev qt6-declarative-dev libqt6texttospeech6 qt6-speech-speechd-plugin
+           speech-dispatcher speech-dispatcher-espeak-ng)
+# The formatting check, the window manager and key sender of the small-screen and screen
+# reader tests, and the screen reader test's Orca with the accessibility bus.
+if [ "$mode" = test ]; then packages+=(clang-format openbox xdotool orca at-spi2-core); fi
 
 # The program opens windows: without a display, say so before spending time on anything.
 require_display() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # On an 800×600 screen with a window manager, both windows lie within the screen, frames
-# included, and the reference window's Close button is on the screen.
+# included, and the reference window's Close button is on the screen, also at the largest
+# text size.
 set -u
 program=$1
 if [ -z "${INSIDE_XVFB:-}" ]; then
@@ -53,4 +54,11 @@ done
 [ -n "$reference" ] || { echo "no reference window" >&2; exit 1; }
 sleep 0.5
 inside "reference window" "$reference" || { echo "the reference window leaves the screen" >&2; exit 1; }
+
+# At the largest text size the reference window fits itself to the screen, frame included.
+xdotool windowactivate --sync "$reference"
+for _ in 1 2 3 4 5 6; do xdotool key ctrl+plus; sleep 0.1; done
+sleep 0.5
+inside "reference window at 250 %" "$reference" ||
+    { echo "the zoomed reference window leaves the screen" >&2; exit 1; }
 echo "both windows fit 800x600"

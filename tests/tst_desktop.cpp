@@ -1,5 +1,6 @@
 // What a desktop expects of the exercise window: accessibility, keyboard, fonts and scaling.
 #include "ExerciseDriver.h"
+#include "HeardAnnouncements.h"
 #include "LanguageRows.h"
 
 #include "content/ExerciseContent.h"
@@ -9,7 +10,9 @@
 #include <QApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 
 class DesktopTest : public ExerciseTestBase
 {
@@ -21,7 +24,10 @@ private slots:
     void keyboardReachesEveryControl();
     void fontsHaveTheirStandIns();
     void picturesAreSharpAtAnyScale();
-    void screenReadersHearEachNewSegment();
+    void screenReadersHearEachChangeOnce();
+    void oneLineBoxesShowTheirWholeText_data();
+    void oneLineBoxesShowTheirWholeText();
+    void passageBoxReadsFromItsFirstLine();
     void pickingAPersonMovesNothingElse();
 };
 
@@ -50,8 +56,8 @@ void DesktopTest::everyControlIsNamedInTheCurrentLanguage()
     }
     // Hints are descriptions; lists take their headings as names.
     QCOMPARE(accessible(driver->button("Nex"), QAccessible::Description), t[i18n::hintNext]);
-    QVERIFY(
-        accessible(driver->answerBox(), QAccessible::Description).endsWith(t[i18n::hintAnswer]));
+    QVERIFY(accessible(driver->answerBox(), QAccessible::Description)
+                .contains(QStringLiteral("korán kelek fel")));
     QCOMPARE(accessible(driver->label("Image1"), QAccessible::Description), t[i18n::hintPerson]);
     QCOMPARE(accessible(driver->list("Combo2"), QAccessible::Description), t[i18n::hintPersonList]);
     // On Linux a list is named by the label it is labelled by.
@@ -126,30 +132,126 @@ void DesktopTest::picturesAreSharpAtAnyScale()
     }
 }
 
-void DesktopTest::screenReadersHearEachNewSegment()
+void DesktopTest::screenReadersHearEachChangeOnce()
 {
-    // What a screen reader reads of the answer box, which keeps the focus: its description
-    // changes with every segment, and Qt announces each change.
-    const auto description = [this] {
-        return QAccessible::queryAccessibleInterface(driver->answerBox())
-            ->text(QAccessible::Description)
-            .split(u'\n');
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    HeardAnnouncements heard(window.get());
+    QLabel *line = driver->label("lblFeedback");
+    QLineEdit *box = driver->answerBox();
+    const auto description = [box] {
+        return QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
     };
-    QCOMPARE(description(), QStringList(texts()[i18n::hintAnswer]));
-    QVERIFY(driver->start(4, 0)); // kell: segment 1 has no words before the gap
+    QCOMPARE(description(), texts()[i18n::hintAnswer]);
+    QVERIFY(driver->trigger("mnuTutor"));
+    // Start moves the focus to the answer box, which is then read with its description.
+    QVERIFY(driver->start(4, 0)); // kell
+    QCOMPARE(heard.take(), QStringList());
+    QCOMPARE(description(), QStringLiteral("Segment 1 of 12: Gábor Angliába utazik\n"
+                                           "Words before the gap: Pénteken\n"
+                                           "Words after the gap: ."));
+
+    // The tutor's explanation, once the press is over.
+    driver->answer(QStringLiteral("kell utaznia"));
+    QCoreApplication::processEvents();
+    QCOMPARE(heard.take(), QStringList(line->text()));
+    box->clear();
+    // The next segment is heard in the answer box, which keeps the focus; so is its progress,
+    // after the tutor's verdict.
     driver->answer(window->exercise().keys[0]);
-    QCOMPARE(description(),
-             QStringList({QStringLiteral("New segment: Egy versenyen vesz részt"),
-                          QStringLiteral("Words after the gap: ."), texts()[i18n::hintAnswer]}));
-    driver->answer(window->exercise().keys[1]);
-    QCOMPARE(description().mid(0, 2),
-             QStringList({QStringLiteral("New segment: nem megy edzésre"),
-                          QStringLiteral("Words before the gap: Csütörtök délelőtt")}));
-    for (int i = 2; i < content::SegmentCount; ++i)
+    QCOMPARE(line->text(), QStringLiteral("Right! Segment 2 of 12."));
+    QCOMPARE(description(), QStringLiteral("Segment 2 of 12: Egy versenyen vesz részt\n"
+                                           "Words after the gap: ."));
+    QCOMPARE(heard.take(), QStringList(QStringLiteral("Right!\n") + description()));
+
+    driver->click("Command9");
+    driver->click("Command9");
+    settings->zoomBy(1);
+    window->lang_Click(0); // texts change, nothing new happens
+    settings->zoomBy(0);
+    window->lang_Click(1);
+    QCOMPARE(heard.take(),
+             QStringList({driver->label("Label5")->text(), QStringLiteral("Text size 125 %"),
+                          QStringLiteral("Szövegméret: 100 %")}));
+
+    for (int i = 1; i < content::SegmentCount; ++i)
         driver->answer(window->exercise().keys[i]);
-    QCOMPARE(description().first(), QStringLiteral("The exercise is finished."));
-    window->lang_Click(0);
-    QCOMPARE(description().first(), QStringLiteral("A gyakorlat véget ért."));
+    QCoreApplication::processEvents();
+    const QStringList atTheEnd = heard.take();
+    QCOMPARE(atTheEnd.size(), content::SegmentCount - 1);
+    QCOMPARE(atTheEnd.last(), line->text());
+    QCOMPARE(description(),
+             QStringLiteral("The exercise is finished. Press Start to begin it again."));
+    // Start from the answer box (the tutor's offer to practise has taken the focus), which
+    // keeps it.
+    box->setFocus();
+    window->Start_Click();
+    QCOMPARE(heard.take(), QStringList(description()));
+}
+
+void DesktopTest::oneLineBoxesShowTheirWholeText_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addRow("answer") << QStringLiteral("Text1");
+    QTest::addRow("words before the gap") << QStringLiteral("Text2");
+    QTest::addRow("words after the gap") << QStringLiteral("Text3");
+    QTest::addRow("list field") << QStringLiteral("Combo2");
+}
+
+// A screen reader reads a box's line by its text attribute runs and text boundaries: one run
+// covers the whole text, with the caret at its end as after typing.
+void DesktopTest::oneLineBoxesShowTheirWholeText()
+{
+    QFETCH(QString, box);
+    QWidget *control = window->findChild<QWidget *>(box);
+    auto *list = qobject_cast<QComboBox *>(control);
+    QLineEdit *edit = list ? list->lineEdit() : qobject_cast<QLineEdit *>(control);
+    QVERIFY(edit);
+    const QString word = QStringLiteral("Délelőtt");
+    edit->setText(word);
+    edit->end(false);
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(edit)->textInterface();
+    QVERIFY(text);
+    int start = -1;
+    int end = -1;
+    for (int offset : {0, int(word.size()) - 1, int(word.size())}) {
+        text->attributes(offset, &start, &end);
+        QCOMPARE(start, 0);
+        QCOMPARE(end, int(word.size()));
+    }
+    QCOMPARE(
+        text->textAtOffset(text->cursorPosition() - 1, QAccessible::LineBoundary, &start, &end),
+        word);
+    // At the very end a word is looked for once, not forever.
+    QCOMPARE(text->textAtOffset(text->cursorPosition(), QAccessible::WordBoundary, &start, &end),
+             word);
+    const QRect first = text->characterRect(0);
+    QVERIFY(!first.isEmpty());
+    QVERIFY(QRect(edit->mapToGlobal(QPoint()), edit->size()).contains(first));
+}
+
+// The passage box shows its newest line, but its caret stays at its start, where a screen reader
+// begins to read it, and the arrow keys move it line by line.
+void DesktopTest::passageBoxReadsFromItsFirstLine()
+{
+    QTextEdit *passage = driver->passageBox();
+    const auto newestLineShown = [passage] {
+        QTextDocument *lines = passage->document();
+        QTextCursor newest(lines->findBlockByNumber(lines->blockCount() - 2)); // before the break
+        newest.movePosition(QTextCursor::EndOfBlock);
+        return passage->viewport()->rect().contains(passage->cursorRect(newest));
+    };
+    QCOMPARE(passage->textCursor().position(), 0);
+    passage->setFixedHeight(4 * passage->fontMetrics().lineSpacing()); // the lines scroll
+    QVERIFY(driver->start(2, 0));
+    for (int i = 0; i < content::SegmentCount; ++i) {
+        driver->answer(window->exercise().keys[i]);
+        QCOMPARE(passage->textCursor().position(), 0);
+        QVERIFY(newestLineShown());
+    }
+    QVERIFY(passage->verticalScrollBar()->value() > 0);
+    passage->setFocus();
+    QTest::keyClick(passage, Qt::Key_Down);
+    QCOMPARE(passage->textCursor().blockNumber(), 1);
 }
 
 void DesktopTest::pickingAPersonMovesNothingElse()

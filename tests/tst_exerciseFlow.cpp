@@ -5,6 +5,7 @@
 #include "i18n/InterfaceTexts.h"
 #include "reference/ReferenceWindow.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QTest>

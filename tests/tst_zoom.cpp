@@ -1,12 +1,12 @@
 // Text zoom of the exercise window on screens from 1280×720 to 1920×1080: nothing is cut,
 // nothing overlaps and the window stays on the screen at any step.
 #include "ExerciseDriver.h"
+#include "NothingCut.h"
 
 #include "content/ExerciseContent.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -64,33 +64,8 @@ QString ZoomTest::cut() const
     if (window->width() < window->minimumSizeHint().width() ||
         window->height() < window->minimumSizeHint().height())
         return QStringLiteral("window smaller than its controls need");
-    for (QLabel *label : window->findChildren<QLabel *>()) {
-        if (!label->isVisible() || label->text().isEmpty())
-            continue;
-        const bool fits = label->wordWrap()
-                              ? label->heightForWidth(label->width()) <= label->height()
-                              : label->fontMetrics().horizontalAdvance(label->text()) <=
-                                    label->contentsRect().width();
-        if (!fits)
-            return QStringLiteral("%1 cut: %2").arg(label->objectName(), label->text());
-    }
-    for (QPushButton *button : window->findChildren<QPushButton *>()) {
-        if (button->isVisible() && (button->width() < button->sizeHint().width() ||
-                                    button->height() < button->sizeHint().height()))
-            return QStringLiteral("button %1 cut").arg(button->objectName());
-    }
-    // The lists stand for the fields inside them.
-    for (QLineEdit *box : window->findChildren<QLineEdit *>()) {
-        if (box->isVisible() && !qobject_cast<QComboBox *>(box->parentWidget()) &&
-            box->height() < box->minimumSizeHint().height())
-            return QStringLiteral("box %1 too low").arg(box->objectName());
-    }
-    for (QComboBox *list : window->findChildren<QComboBox *>()) {
-        const QSize needed = list->minimumSizeHint();
-        if (list->width() < needed.width() || list->height() < needed.height())
-            return QStringLiteral("list %1 cut").arg(list->objectName());
-    }
-    return overlap();
+    const QString cut = firstCut(window.get());
+    return cut.isEmpty() ? overlap() : cut;
 }
 
 QString ZoomTest::overlap() const

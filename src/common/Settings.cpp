@@ -34,3 +34,11 @@ void Settings::setTutor(bool on)
     m_tutor = on;
     emit tutorChanged(on);
 }
+
+void Settings::setSpeaksHungarian(bool on)
+{
+    if (on == m_speaksHungarian)
+        return;
+    m_speaksHungarian = on;
+    emit speaksHungarianChanged(on);
+}

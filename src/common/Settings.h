@@ -1,5 +1,5 @@
 // The program-wide settings: the interface language with its text table, the text zoom and
-// the tutor.
+// the options.
 #pragma once
 
 #include "common/TextZoom.h"
@@ -37,18 +37,24 @@ public:
     // Options > Tutor: off at start-up.
     bool tutor() const { return m_tutor; }
     void setTutor(bool on);
+    // Options > Speak Hungarian: off at start-up.
+    bool speaksHungarian() const { return m_speaksHungarian; }
+    void setSpeaksHungarian(bool on);
 
 signals:
     // The windows show a new language only once the texts are loaded again.
     void languageChanged(i18n::Language language);
     // Both windows follow a new text zoom at once.
     void textZoomChanged(int percent);
-    // The exercise window follows the tutor from the next press of one of its buttons.
+    // The Options item follows it; the exercise window, from the next press of a button.
     void tutorChanged(bool on);
+    // The Options item and the speech follow it.
+    void speaksHungarianChanged(bool on);
 
 private:
     i18n::Language m_language = i18n::NoLanguage;
     i18n::InterfaceTexts m_texts;
     int m_zoom = ui::MinZoom;
     bool m_tutor = false;
+    bool m_speaksHungarian = false;
 };

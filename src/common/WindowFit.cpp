@@ -30,7 +30,8 @@ class FrameWatch : public QObject
     Q_OBJECT
 
 public:
-    explicit FrameWatch(QWidget *window) : QObject(window), m_window(window)
+    FrameWatch(QWidget *window, std::function<void()> fit)
+        : QObject(window), m_window(window), m_fit(std::move(fit))
     {
         window->installEventFilter(this);
     }
@@ -61,18 +62,21 @@ private:
         m_waiting = false;
         const QScreen *display = m_window->screen();
         if (display && !display->availableGeometry().contains(m_window->frameGeometry()))
-            fitToScreen(m_window, m_window->size());
+            m_fit();
     }
 
     QWidget *m_window;
+    std::function<void()> m_fit;
     bool m_waiting = false;
 };
 
 } // namespace
 
-void keepOnScreenWhenShown(QWidget *window)
+void keepOnScreenWhenShown(QWidget *window, std::function<void()> fit)
 {
-    new FrameWatch(window);
+    if (!fit)
+        fit = [window] { fitToScreen(window, window->size()); };
+    new FrameWatch(window, std::move(fit));
 }
 
 QSize roomOnScreen(const QWidget *window)

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 class QWidget;
 
 namespace ui {
@@ -30,7 +32,9 @@ void fitToScreen(QWidget *window, QSize wanted);
 
 // Each time `window` is shown, fits it to its screen as soon as its frame is known: a window
 // manager adds the frame only after the window was placed, and a title bar can push a window
-// that just fitted past the bottom of a small screen.
-void keepOnScreenWhenShown(QWidget *window);
+// that just fitted past the bottom of a small screen. A window that lays itself out for the
+// room it has gives `fit`, which does so and then calls fitToScreen(); by default the window
+// is only resized and moved.
+void keepOnScreenWhenShown(QWidget *window, std::function<void()> fit = {});
 
 } // namespace ui

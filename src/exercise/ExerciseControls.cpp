@@ -175,6 +175,8 @@ void ExerciseControls::createPassageRows(QBoxLayout *rows)
     Text4 = new PassageBox(surface);
     Text4->setObjectName(QStringLiteral("Text4"));
     Text4->setReadOnly(true);
+    // The arrow keys move a caret through the lines, which screen readers follow.
+    Text4->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text4->setAcceptRichText(false);
     Text4->setTabChangesFocus(true);
     Text4->setFocusPolicy(Qt::StrongFocus);

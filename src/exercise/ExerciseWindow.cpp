@@ -2,6 +2,7 @@
 
 #include "common/DefaultButtonRouter.h"
 #include "common/FocusRing.h"
+#include "common/LineEditAccessible.h"
 #include "common/Settings.h"
 #include "common/TextZoom.h"
 #include "common/WindowFit.h"
@@ -9,6 +10,7 @@
 #include "exercise/AnswerBox.h"
 #include "exercise/HoverHints.h"
 #include "exercise/PassageBox.h"
+#include "i18n/AccessibleTexts.h"
 #include "reference/ReferenceWindow.h"
 
 #include <QAction>
@@ -18,6 +20,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 
 namespace {
@@ -41,11 +44,14 @@ ExerciseWindow::ExerciseWindow(Settings &settings, Notifier &notifier, QWidget *
     : QMainWindow(parent), m_settings(settings), m_texts(settings.texts()), m_notifier(notifier)
 {
     setObjectName(QStringLiteral("gyakorlat1"));
+    ui::installLineEditAccessible();
     setWindowTitle(QString(8, QLatin1Char(' ')));
     m_ui.build(this);
-    m_feedback = std::make_unique<ExerciseFeedback>(m_ui.Text1, m_texts, m_session);
-    m_tutor = std::make_unique<Tutor>(m_ui, m_texts, m_session);
+    m_feedback = std::make_unique<ExerciseFeedback>(m_ui.Text1, m_texts, m_session, m_announcer);
+    m_tutor = std::make_unique<Tutor>(m_ui, m_texts, m_session, m_announcer);
     m_defaultButton = new DefaultButtonRouter(this);
+    m_speech =
+        new ExerciseSpeech(this, m_ui.mnuOptions, m_ui.Text4, m_ui.Text1, settings, m_notifier);
     connectControls();
     ui::addZoomKeys(this, [&settings](int steps) { settings.zoomBy(steps); });
     connect(&settings, &Settings::textZoomChanged, this, &ExerciseWindow::applyTextZoom);
@@ -73,10 +79,15 @@ void ExerciseWindow::connectControls()
     connect(m_ui.Command9, &QPushButton::clicked, this, &ExerciseWindow::Command9_Click);
     connect(m_ui.Combo1, &QComboBox::activated, this, &ExerciseWindow::Combo1_Click);
     connect(m_ui.Combo2, &QComboBox::activated, this, &ExerciseWindow::Combo2_Click);
-    // The passage box always shows its newest line.
+    // The passage box always shows its newest line, with its caret at its start, from where
+    // a screen reader reads it when it gets the focus.
     connect(m_ui.Text4, &QTextEdit::textChanged, this, [this] {
         m_ui.Text4->moveCursor(QTextCursor::End);
         m_ui.Text4->ensureCursorVisible();
+        QScrollBar *lines = m_ui.Text4->verticalScrollBar();
+        const int newest = lines->value();
+        m_ui.Text4->moveCursor(QTextCursor::Start);
+        lines->setValue(newest);
     });
 
     connect(m_ui.mnuExit, &QAction::triggered, this, &ExerciseWindow::mnuExit_Click);
@@ -104,6 +115,7 @@ void ExerciseWindow::applyTextZoom(int percent)
     m_ui.surface->layout()->activate();
     layout()->activate();
     fitToScreen();
+    m_announcer.announce(i18n::accessibleText(i18n::accTextSize, m_texts.language()).arg(percent));
 }
 
 // The window's comfortable size at the current zoom, within the screen's available area: the
@@ -190,11 +202,11 @@ void ExerciseWindow::Start_Click()
     m_ui.Text4->clear();
     m_session.rewind();
     showGap();
+    m_session.beginExercise();
+    m_tutor->newSegment();
+    m_feedback->running();
     m_ui.Text1->setFocus();
     m_ui.Start->setEnabled(false);
-    m_session.beginExercise();
-    m_feedback->running();
-    m_tutor->newSegment();
 }
 
 // The words around the gap of the current segment, and an empty answer box.
@@ -258,6 +270,7 @@ void ExerciseWindow::acceptAnswer(const exercise::Verdict &verdict)
         QTextCursor end(m_ui.Text4->document());
         end.movePosition(QTextCursor::End);
         end.insertText(m_session.passageLine());
+        m_speech->sentence(m_session.passageLine());
     }
 
     if (!m_session.advance()) {
@@ -266,10 +279,9 @@ void ExerciseWindow::acceptAnswer(const exercise::Verdict &verdict)
     }
     showGap();
     m_ui.Label3->setText(m_session.segmentText());
-    m_feedback->running();
     m_tutor->newSegment();
-    if (m_tutor->isOn())
-        m_tutor->line().right(verdict.capitalFixed);
+    // Screen readers hear the tutor's verdict with the new segment.
+    m_feedback->running(m_tutor->isOn() ? m_tutor->line().right(verdict.capitalFixed) : QString());
 }
 
 void ExerciseWindow::endExercise(bool capitalised)
@@ -313,6 +325,7 @@ void ExerciseWindow::Solution_Click()
     followTutorOption();
     if (isRunning())
         m_session.countSolutionShown();
+    m_speech->sentence(m_session.key());
     if (m_tutor->isOn())
         m_tutor->line().solution(isRunning());
     else
@@ -396,6 +409,7 @@ void ExerciseWindow::valt()
     }
 
     m_ui.Text4->setPlainText(m_session.content().passageText);
+    m_speech->newPassage();
     m_session.rewind();
     const content::Person *current = content::personOf(m_session.content().person);
     m_ui.Image1->setVisible(current && current->pictogram);
@@ -413,6 +427,8 @@ void ExerciseWindow::Command9_Click()
 {
     followTutorOption();
     m_ui.Label5->setVisible(!m_ui.Label5->isVisible());
+    if (m_ui.Label5->isVisible())
+        m_announcer.announce(m_ui.Label5->text());
 }
 
 void ExerciseWindow::lang_Click(int index)

@@ -2,11 +2,13 @@
 // rewrites it segment by segment.
 #pragma once
 
+#include "common/Announcer.h"
 #include "common/Notifier.h"
 #include "exercise/ExerciseCaptions.h"
 #include "exercise/ExerciseControls.h"
 #include "exercise/ExerciseFeedback.h"
 #include "exercise/ExerciseSession.h"
+#include "exercise/ExerciseSpeech.h"
 #include "exercise/Tutor.h"
 #include "i18n/InterfaceTexts.h"
 
@@ -36,6 +38,8 @@ public:
     bool isRunning() const;
     // The reference window, once it has been opened.
     ReferenceWindow *referenceWindow() const { return m_reference.get(); }
+    // Options > Speak Hungarian.
+    ExerciseSpeech &speech() { return *m_speech; }
 
     // User actions, named after their control and event.
     void Start_Click();
@@ -82,9 +86,11 @@ private:
     exercise::ExerciseSession m_session;
     ExerciseControls m_ui;
     ExerciseCaptions m_captions{m_ui};
+    ui::Announcer m_announcer{this};
     std::unique_ptr<ExerciseFeedback> m_feedback;
     std::unique_ptr<Tutor> m_tutor;
     DefaultButtonRouter *m_defaultButton = nullptr;
     HoverHints *m_hints = nullptr;
     std::unique_ptr<ReferenceWindow> m_reference;
+    ExerciseSpeech *m_speech = nullptr;
 };

@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 Tutor::Tutor(const ExerciseControls &ui, const i18n::InterfaceTexts &texts,
-             const exercise::ExerciseSession &session)
+             const exercise::ExerciseSession &session, ui::Announcer &announcer)
     : m_ui(ui), m_texts(texts), m_session(session),
-      m_line(ui.lblFeedbackIcon, ui.lblFeedback, texts, session)
+      m_line(ui.lblFeedbackIcon, ui.lblFeedback, texts, session, announcer)
 {
 }
 

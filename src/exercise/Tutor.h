@@ -13,7 +13,7 @@ class Tutor
 {
 public:
     Tutor(const ExerciseControls &ui, const i18n::InterfaceTexts &texts,
-          const exercise::ExerciseSession &session);
+          const exercise::ExerciseSession &session, ui::Announcer &announcer);
 
     bool isOn() const { return m_on; }
     TutorLine &line() { return m_line; }

@@ -1,5 +1,6 @@
 #include "exercise/TutorLine.h"
 
+#include "common/Announcer.h"
 #include "exercise/Hints.h"
 #include "i18n/FeedbackTexts.h"
 #include "i18n/TutorTexts.h"
@@ -9,8 +10,8 @@
 #include <QStyle>
 
 TutorLine::TutorLine(QLabel *icon, QLabel *line, const i18n::InterfaceTexts &texts,
-                     const exercise::ExerciseSession &session)
-    : m_icon(icon), m_line(line), m_texts(texts), m_session(session)
+                     const exercise::ExerciseSession &session, ui::Announcer &announcer)
+    : m_icon(icon), m_line(line), m_texts(texts), m_session(session), m_announcer(announcer)
 {
 }
 
@@ -25,11 +26,12 @@ void TutorLine::progress()
     show(Kind::Progress);
 }
 
-void TutorLine::right(bool capitalised)
+QString TutorLine::right(bool capitalised)
 {
     m_capitalised = capitalised;
     m_number = m_session.segment() + 1;
     show(Kind::Right);
+    return capitalNote() + i18n::tutorText(i18n::tuRight, m_texts.language());
 }
 
 void TutorLine::wrong(bool capitalised, const explanation::Mistake &mistake)
@@ -80,6 +82,20 @@ void TutorLine::show(Kind kind)
 {
     m_kind = kind;
     refresh();
+    if (kind == Kind::Empty || kind == Kind::Progress || kind == Kind::Right)
+        return;
+    // Once the press that changed the line is over: where it moves the focus, the screen
+    // reader reads the focus first and then the line.
+    QMetaObject::invokeMethod(
+        m_line, [this, text = spokenText()] { m_announcer.announce(text); }, Qt::QueuedConnection);
+}
+
+// The note that goes before a verdict when a sentence start got its capital.
+QString TutorLine::capitalNote() const
+{
+    if (!m_capitalised)
+        return QString();
+    return i18n::tutorText(i18n::tuCapitalised, m_texts.language()) + QLatin1Char(' ');
 }
 
 // The words of the line, as plain text.
@@ -87,15 +103,15 @@ QString TutorLine::plainText() const
 {
     using namespace i18n;
     const Language language = m_texts.language();
-    const QString capital =
-        m_capitalised ? tutorText(tuCapitalised, language) + QLatin1Char(' ') : QString();
+    const QString capital = capitalNote();
     switch (m_kind) {
     case Kind::Empty:
         break;
     case Kind::Progress:
         return progressText(m_number, content::SegmentCount, language);
     case Kind::Right:
-        return capital + tutorText(tuRight, language).arg(m_number).arg(content::SegmentCount);
+        return capital + tutorText(tuRight, language) + QLatin1Char(' ') +
+               progressText(m_number, content::SegmentCount, language) + QLatin1Char('.');
     case Kind::Wrong:
         return capital + tutorText(tuNotYet, language) + QLatin1Char(' ') +
                explanation::describeMistake(m_mistake, m_auxChoice, language);
@@ -147,11 +163,12 @@ void TutorLine::refresh()
                           : QApplication::style()->standardIcon(icon).pixmap(size, size));
     m_icon->setFixedSize(size, size);
 
-    const QString name = i18n::feedbackText(i18n::fbAccessibleName, m_texts.language());
-    if (m_line->accessibleName() != name)
-        m_line->setAccessibleName(name);
-    // Written only when new: Qt tells screen readers of every write.
+    // Named by what it says, which a screen reader's review reads; its description says what
+    // it is. Written only when new: Qt tells screen readers of every write.
     const QString spoken = spokenText();
-    if (m_line->accessibleDescription() != spoken)
-        m_line->setAccessibleDescription(spoken);
+    if (m_line->accessibleName() != spoken)
+        m_line->setAccessibleName(spoken);
+    const QString what = i18n::feedbackText(i18n::fbAccessibleName, m_texts.language());
+    if (m_line->accessibleDescription() != what)
+        m_line->setAccessibleDescription(what);
 }

@@ -8,19 +8,25 @@
 #include "i18n/InterfaceTexts.h"
 
 class QLabel;
+namespace ui {
+class Announcer;
+}
 
 class TutorLine
 {
 public:
+    // Screen readers hear each new text of the line through `announcer`, but for the
+    // progress and a right answer, which the window says with the new segment.
     TutorLine(QLabel *icon, QLabel *line, const i18n::InterfaceTexts &texts,
-              const exercise::ExerciseSession &session);
+              const exercise::ExerciseSession &session, ui::Announcer &announcer);
 
     void clear();
     // "Segment 1 of 12": the current segment.
     void progress();
     // "Right! Segment 5 of 12.": the current segment is the one that now follows. With
-    // `capitalised`, the note on the capital goes first.
-    void right(bool capitalised);
+    // `capitalised`, the note on the capital goes first. Returns what screen readers should
+    // hear before the new segment, which says its number itself: the line without it.
+    QString right(bool capitalised);
     // "Not yet. " and what kind of mistake it is.
     void wrong(bool capitalised, const explanation::Mistake &mistake);
     // "Type your answer first."
@@ -37,7 +43,7 @@ public:
 
     // Writes the line again in the current language, with an icon as tall as its text.
     void refresh();
-    // What screen readers hear of the line: the comparison as a sentence.
+    // What screen readers hear of the line, its accessible name: the comparison as a sentence.
     QString spokenText() const;
 
 private:
@@ -56,12 +62,14 @@ private:
     };
 
     void show(Kind kind);
+    QString capitalNote() const;
     QString plainText() const;
 
     QLabel *m_icon;
     QLabel *m_line;
     const i18n::InterfaceTexts &m_texts;
     const exercise::ExerciseSession &m_session;
+    ui::Announcer &m_announcer;
 
     // What the line shows, to write it again in another language.
     Kind m_kind = Kind::Empty;

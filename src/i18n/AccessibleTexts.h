@@ -9,13 +9,15 @@ namespace i18n {
 
 enum AccessibleText
 {
-    accPassage,    // the passage box
-    accBefore,     // the words before the gap
-    accAnswer,     // the answer box
-    accAfter,      // the words after the gap
-    accHintLine,   // the hint line along the bottom
-    accNewSegment, // what a screen reader hears of a new segment: %1 the segment
-    accFinished,   // ... and at the end of the exercise
+    accPassage,  // the passage box
+    accBefore,   // the words before the gap
+    accAnswer,   // the answer box
+    accAfter,    // the words after the gap
+    accHintLine, // the hint line along the bottom
+    accSegment,  // what a screen reader hears of the current segment: %1 its number from 1,
+                 // %2 the number of segments, %3 the segment
+    accFinished, // ... and at the end of the exercise
+    accTextSize, // a new text zoom: %1 the percentage
     AccessibleTextCount
 };
 

@@ -25,7 +25,7 @@ enum FeedbackText
     fbFirstWordRight,  // exactly the first word is right
     fbFirstWordWrong,  // not even the first word is right
     fbMenuCaption,     // the Options item that turns the tutor on
-    fbAccessibleName,  // the name of the feedback line for assistive technology
+    fbAccessibleName,  // what assistive technology calls the feedback line
     fbProgress,        // %1 the current segment, from 1; %2 the number of segments
     fbSummary,         // %1 to %5: the counts below, in their order
     fbSegmentsOne,     // %1 a count of 1

@@ -13,7 +13,7 @@ namespace i18n {
 enum TutorText
 {
     tuNotYet,        // before the explanation of a wrong answer
-    tuRight,         // %1 the segment that now follows, from 1; %2 the number of segments
+    tuRight,         // before the progress, after a right answer
     tuCapitalised,   // before the verdict, when a sentence start got its capital
     tuHintUse,       // %1 the word of the key that carries the person
     tuHintGroup,     // ... where a group is the subject

@@ -8,7 +8,7 @@ namespace i18n {
 // clang-format off
 constexpr TextRow tutorTextRows[] = {
     /* tuNotYet */ {"Még nem jó.", "Not yet.", "Todavía no."},
-    /* tuRight */ {"Helyes! %1. mondatrész (összesen %2).", "Right! Segment %1 of %2.", "¡Correcto! Segmento %1 de %2."},
+    /* tuRight */ {"Helyes!", "Right!", "¡Correcto!"},
     /* tuCapitalised */ {"Itt mondat kezdődik, ezért az első betű most nagybetű.", "A sentence begins here, so its first letter is now a capital.", "Aquí empieza una oración, así que la primera letra es ahora mayúscula."},
     /* tuHintUse */ {"Használja ezt: %1.", "Use %1.", "Use %1."},
     /* tuHintGroup */ {"Itt a csoport az alany: %1.", "The group is the subject: use %1.", "El sujeto es el grupo: use %1."},

@@ -1,4 +1,4 @@
-// A cell of the variants grid, and what assistive technology is told about the window.
+// A cell of the variants grid.
 #pragma once
 
 #include <QLabel>
@@ -23,9 +23,5 @@ protected:
 private:
     bool m_header;
 };
-
-// Lets screen readers see the reference window as a window (a plain widget is a mere
-// filler to them) and the header cells as column headers. Safe to call more than once.
-void installAccessibility();
 
 } // namespace reference

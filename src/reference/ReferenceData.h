@@ -26,6 +26,16 @@ enum Column
     ColD
 };
 
+// Rows of the grid by their role: the header, the base row of the by-sentence view, and the
+// variant rows, the first five of which the by-sentence view uses.
+enum Row
+{
+    HeaderRow,
+    BaseSentenceRow,
+    FirstVariantRow,
+    LastRow = RowCount - 1
+};
+
 // Positions in the auxiliaries list. "kell" is the one that turns the subject dative.
 enum Auxiliary
 {

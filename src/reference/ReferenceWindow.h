@@ -2,11 +2,11 @@
 // cut into coloured word-order columns, browsable by sentence or by auxiliary.
 #pragma once
 
+#include "common/TextZoom.h"
 #include "i18n/InterfaceTexts.h"
 #include "reference/ReferenceData.h"
-#include "reference/RowFit.h"
+#include "reference/ReferenceLayout.h"
 
-#include <QMargins>
 #include <QWidget>
 
 #include <array>
@@ -23,9 +23,6 @@ class ReferenceWindow : public QWidget
     Q_OBJECT
 
 public:
-    static constexpr int MinTextZoom = 100;
-    static constexpr int MaxTextZoom = 250;
-
     // The window reads the interface texts of `settings` whenever it is loaded, and follows
     // their text zoom from its creation on; its zoom keys change that zoom for both windows.
     explicit ReferenceWindow(Settings &settings, QWidget *parent = nullptr);
@@ -37,8 +34,11 @@ public:
     // text) and the grid by that auxiliary.
     void showAuxiliary(const QString &auxiliary);
 
-    // A grid cell, index 6 * row + column.
-    QLabel *cell(int index) const { return m_label1[index]; }
+    // A grid cell: Label1(6 * row + column).
+    QLabel *cellAt(int row, int column) const
+    {
+        return m_label1[row * reference::ColumnCount + column];
+    }
 
     // Text size in percent of the window's own sizes, clamped to 100 to 250: every font and
     // the grid's geometry grow with it, and an open window is laid out again to fit its
@@ -46,11 +46,9 @@ public:
     void setTextZoom(int percent);
     int textZoom() const { return m_zoom; }
 
-    // Lays the window out at its text size so that, frame included, it fits `area` (the
-    // screen's available area when loaded or zoomed). The gaps between rows give way first,
-    // then rows down to what their font needs; when even that is too big, everything below
-    // the sentences list and Close scrolls, and those two stay in view.
-    void fitToArea(const QRect &area);
+    // Lays the window out at its text size with a client area of at most `room` (what its
+    // screen leaves when it is loaded or zoomed); see ReferenceLayout.
+    void layOut(QSize room);
 
 public slots:
     void Form_Load();
@@ -71,25 +69,15 @@ private:
     void createCells();
     void writeRow(int row, const reference::RowTexts &texts);
     void setRowVisible(int row, bool visible);
-    void nameCell(int index);
+    void nameCell(int row, int column);
     void resetGrid();
-
-    // Layout, in ReferenceLayout.cpp.
-    qreal zoom() const { return m_zoom / 100.0; }
-    void applyFonts();
-    qreal fitScale() const;
-    int toPixelsX(int twips) const;
-    QMargins frameAllowance() const;
-    QRect availableArea() const;
-    std::vector<reference::Band> windowBands(int width) const;
-    void placeTopRow(int width, int top, int height);
-    void placeGrid(const std::array<int, reference::RowCount> &tops,
-                   const std::array<int, reference::RowCount> &heights, int bandTop, int bandHeight,
-                   int viewWidth);
-    void keepOnScreen(bool centre);
+    reference::ReferenceLayout::Needs needs() const;
+    void fitToScreen();
 
     QComboBox *m_combo1 = nullptr;
     QComboBox *m_combo2 = nullptr;
+    QLabel *m_combo1Name = nullptr; // labels never shown that name the lists to screen readers
+    QLabel *m_combo2Name = nullptr;
     QPushButton *m_command1 = nullptr;
     QLabel *m_label2 = nullptr;
     QLabel *m_label3 = nullptr;
@@ -100,6 +88,5 @@ private:
     const i18n::InterfaceTexts &m_texts;
     QMetaObject::Connection m_focusWatch;
     i18n::Language m_loadLanguage = i18n::English; // of the accessible names
-    int m_zoom = MinTextZoom;
-    qreal m_scale = 1.0;
+    int m_zoom = ui::MinZoom;
 };
