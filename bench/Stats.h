@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,16 @@ inline std::string fixed(double value, int decimals)
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
     return text;
+}
+
+// The count after `option` on the command line ("--rounds 9"), at least 1; `fallback` without it.
+inline int countOption(int argc, char *argv[], const char *option, int fallback)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], option) == 0)
+            return std::max(1, std::atoi(argv[i + 1]));
+    }
+    return fallback;
 }
 
 } // namespace bench

@@ -52,11 +52,7 @@ struct Case
 
 int main(int argc, char *argv[])
 {
-    int rounds = 31;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--rounds") == 0)
-            rounds = std::max(1, std::atoi(argv[++i]));
-    }
+    const int rounds = bench::countOption(argc, argv, "--rounds", 31);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -132,11 +132,7 @@ double stallBesideBusyThread(StallWatch &watch, int milliseconds)
 
 int main(int argc, char *argv[])
 {
-    int rounds = 5;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--rounds") == 0)
-            rounds = std::max(1, std::atoi(argv[++i]));
-    }
+    const int rounds = bench::countOption(argc, argv, "--rounds", 5);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     PrivateSpeechDispatcher daemon;

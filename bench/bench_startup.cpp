@@ -100,11 +100,7 @@ std::string besideThisProgram(const char *name)
 
 int main(int argc, char *argv[])
 {
-    int samples = 21;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--samples") == 0)
-            samples = std::max(1, std::atoi(argv[++i]));
-    }
+    const int samples = bench::countOption(argc, argv, "--samples", 21);
     if (!std::getenv("DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const char *platform = std::getenv("QT_QPA_PLATFORM");
