@@ -9,13 +9,22 @@ if(ZELTO_SANITIZE)
 endif()
 
 # Gives every test of the calling directory the sanitizers' run-time options: any report
-# fails the test; leaks inside third-party libraries are listed in tests/lsan.supp.
+# fails the test; leaks inside third-party libraries are listed in tests/lsan.supp. A test
+# may add AddressSanitizer options of its own in its ZELTO_ASAN_OPTIONS property.
 function(zelto_sanitize_tests)
     get_property(tests DIRECTORY PROPERTY TESTS)
-    if(ZELTO_SANITIZE AND tests)
-        set_property(TEST ${tests} APPEND PROPERTY ENVIRONMENT
-            "ASAN_OPTIONS=detect_leaks=1"
+    if(NOT ZELTO_SANITIZE)
+        return()
+    endif()
+    foreach(test IN LISTS tests)
+        get_property(extra TEST ${test} PROPERTY ZELTO_ASAN_OPTIONS)
+        set(asan "detect_leaks=1")
+        if(extra)
+            string(APPEND asan ":${extra}")
+        endif()
+        set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT
+            "ASAN_OPTIONS=${asan}"
             "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
             "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0")
-    endif()
+    endforeach()
 endfunction()
