@@ -40,7 +40,7 @@ private:
     }
 };
 
-// With the option off: the boxes of the specification, no line and no Hint button.
+// With the option off: the usual message boxes, no line and no Hint button.
 void TutorWindowTest::offAtStartUpTheWindowIsAsSpecified()
 {
     QAction *option = window->findChild<QAction *>(QStringLiteral("mnuTutor"));
@@ -172,7 +172,7 @@ void TutorWindowTest::lineFollowsTheLanguageAndTheOption()
     QCOMPARE(notifier->lastText(), texts()[i18n::msgWrong]);
 }
 
-// The messages of the specification are said in the line, in the current language.
+// The messages the boxes would show are said in the line, in the current language.
 void TutorWindowTest::messagesGoToTheLine()
 {
     QVERIFY(driver->trigger("mnuTutor"));
