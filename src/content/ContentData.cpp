@@ -107,7 +107,7 @@ const std::array<const char *, 5> auxiliaryNames = {"akar", "fog", "szokott", "k
 // The auxiliaries' own forms; a row whose subject is a group uses the form of the group code.
 
 //                      0          1          2          11          22           33
-const std::array<PersonTexts, 3> officeDayAuxiliaryForms = {{
+const std::array<PersonTexts, OfficeDayAuxiliaryCount> officeDayAuxiliaryForms = {{
     /* akar    */ {"akar",    "akarok",  "akarsz",  "akarunk",  "akartok",   "akarnak"},
     /* fog     */ {"fog",     "fogok",   "fogsz",   "fogunk",   "fogtok",    "fognak"},
     /* szokott */ {"szokott", "szoktam", "szoktál", "szoktunk", "szoktatok", "szoktak"},
@@ -161,7 +161,7 @@ const std::array<FrameTexts, RowCount> officeDayFrames = {{
 }};
 
 //           0                     1                2                11               22               33
-const std::array<PersonTexts, 3> officeDayFirstFrames = {{
+const std::array<PersonTexts, OfficeDayAuxiliaryCount> officeDayFirstFrames = {{
     /* akar    */ {"Ma reggel Edit",     "Ma reggel",     "Ma reggel",     "Ma reggel",     "Ma reggel",     "Ma reggel a lányok"},
     /* fog     */ {"Holnap reggel Edit", "Holnap reggel", "Holnap reggel", "Holnap reggel", "Holnap reggel", "Holnap reggel a lányok"},
     /* szokott */ {"Reggel Edit",        "Reggel",        "Reggel",        "Reggel",        "Reggel",        "Ma reggel a lányok"},

@@ -83,10 +83,10 @@ extern const std::array<PassageTexts, 3> passages;
 
 // The dictionary forms of the auxiliaries, by Auxiliary.
 extern const std::array<const char *, 5> auxiliaryNames;
-// The forms of each office-day auxiliary by person, by OfficeDayAuxiliary.
-extern const std::array<PersonTexts, 3> officeDayAuxiliaryForms;
+// The forms of each office-day auxiliary by person, by Auxiliary.
+extern const std::array<PersonTexts, OfficeDayAuxiliaryCount> officeDayAuxiliaryForms;
 // The first frame of the office-day passage, which changes with the auxiliary too.
-extern const std::array<PersonTexts, 3> officeDayFirstFrames;
+extern const std::array<PersonTexts, OfficeDayAuxiliaryCount> officeDayFirstFrames;
 
 extern const std::array<KeyPattern, RowCount> officeDayKeyPatterns;
 

@@ -47,7 +47,8 @@ bool contains(data::Rows<int> rows, int row)
 void composeOfficeDayKeys(std::array<QString, SegmentCount> &keys, const AuxChoice &choice,
                           const Person &person)
 {
-    const data::PersonTexts &forms = data::officeDayAuxiliaryForms[std::size_t(choice.auxiliary)];
+    const data::PersonTexts &forms =
+        data::officeDayAuxiliaryForms[std::size_t(*choice.officeDayAuxiliary)];
     const QString personForm = QString::fromUtf8(forms[personColumn(person.code)]);
     const QString groupForm = QString::fromUtf8(forms[personColumn(person.groupCode)]);
     const data::Rows<int> groupRows = passageOf(&choice)->groupRows;
@@ -86,8 +87,8 @@ std::optional<Auxiliary> rowAuxiliary(int auxChoice, int segment)
     const AuxChoice *choice = auxChoiceOf(auxChoice);
     if (!choice || segment < 0 || segment >= SegmentCount)
         return std::nullopt;
-    if (choice->auxiliary != OfficeDayAuxiliary::None)
-        return Auxiliary(choice->auxiliary);
+    if (choice->officeDayAuxiliary)
+        return choice->officeDayAuxiliary;
     return (*passageOf(choice)->rowAuxiliaries)[segment];
 }
 
@@ -121,7 +122,7 @@ void ExerciseContent::kulcsok()
     const Person *who = personOf(person);
     if (!choice || !who)
         return;
-    if (choice->auxiliary != OfficeDayAuxiliary::None)
+    if (choice->officeDayAuxiliary)
         composeOfficeDayKeys(keys, *choice, *who);
     else
         writeColumn(keys, *passageOf(choice)->keys, personColumn(person));
@@ -137,9 +138,9 @@ void ExerciseContent::mondat()
 
     // The person 0 frames first; the texts that change with the person overwrite them.
     writeFrames(frames, passage->frames);
-    if (choice->auxiliary != OfficeDayAuxiliary::None) {
-        frames[0].before =
-            QString::fromUtf8(data::officeDayFirstFrames[std::size_t(choice->auxiliary)][column]);
+    if (choice->officeDayAuxiliary) {
+        frames[0].before = QString::fromUtf8(
+            data::officeDayFirstFrames[std::size_t(*choice->officeDayAuxiliary)][column]);
     }
     writePersonFrames(frames, passage->personFrames, column);
 }

@@ -49,12 +49,4 @@ const char *auxiliaryName(Auxiliary auxiliary)
     return data::auxiliaryNames[std::size_t(auxiliary)];
 }
 
-const char *auxiliaryName(OfficeDayAuxiliary auxiliary)
-{
-    static_assert(int(OfficeDayAuxiliary::Szokott) == int(Auxiliary::Szokott));
-    if (auxiliary == OfficeDayAuxiliary::None)
-        return nullptr;
-    return auxiliaryName(Auxiliary(auxiliary));
-}
-
 } // namespace content

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 namespace content {
 
@@ -24,15 +25,11 @@ enum class Auxiliary
     Tud
 };
 
-// The auxiliary whose forms the keys of an office-day choice are built with; it also
-// names the column of the office-day tables. The first three are those of Auxiliary.
-enum class OfficeDayAuxiliary
-{
-    Akar,
-    Fog,
-    Szokott,
-    None // the choices of the other passages
-};
+// The auxiliaries of the office-day passage, whose keys differ only in the auxiliary; they
+// also number the rows of its by-auxiliary tables.
+constexpr int OfficeDayAuxiliaryCount = 3;
+static_assert(int(Auxiliary::Akar) == 0 && int(Auxiliary::Fog) == 1 &&
+              int(Auxiliary::Szokott) == 2);
 
 // An item of the Auxiliaries list.
 struct AuxChoice
@@ -41,7 +38,9 @@ struct AuxChoice
     const char *listText;
     Passage passage;
     const char *indicator; // the caption of Label6 during the exercise
-    OfficeDayAuxiliary auxiliary;
+    // The office-day choices' own auxiliary, whose forms their keys are built with; none for
+    // the choices of the other passages.
+    std::optional<Auxiliary> officeDayAuxiliary;
 };
 
 // An item of the Persons list.
@@ -76,7 +75,5 @@ int personListPosition(int person);
 
 // The dictionary form: "akar", "fog", "szokott", "kell" or "tud".
 const char *auxiliaryName(Auxiliary auxiliary);
-// "akar", "fog" or "szokott"; nullptr for None.
-const char *auxiliaryName(OfficeDayAuxiliary auxiliary);
 
 } // namespace content

@@ -6,12 +6,12 @@
 namespace content {
 
 const std::array<AuxChoice, 5> auxChoices = {{
-    // code  list text               passage             indicator                   auxiliary
-    {1,      "akar",                  Passage::OfficeDay, "+ akar",                   OfficeDayAuxiliary::Akar},
-    {2,      "fog",                   Passage::OfficeDay, "+ fog",                    OfficeDayAuxiliary::Fog},
-    {3,      "szokott",               Passage::OfficeDay, "+ szokott",                OfficeDayAuxiliary::Szokott},
-    {4,      "kell",                  Passage::Trip,      "+ kell",                   OfficeDayAuxiliary::None},
-    {5,      "akar/tud/szokott/kell", Passage::Excursion, "+ akar/kell/szokott/tud",  OfficeDayAuxiliary::None},
+    // code  list text               passage             indicator                   office-day auxiliary
+    {1,      "akar",                  Passage::OfficeDay, "+ akar",                   Auxiliary::Akar},
+    {2,      "fog",                   Passage::OfficeDay, "+ fog",                    Auxiliary::Fog},
+    {3,      "szokott",               Passage::OfficeDay, "+ szokott",                Auxiliary::Szokott},
+    {4,      "kell",                  Passage::Trip,      "+ kell",                   std::nullopt},
+    {5,      "akar/tud/szokott/kell", Passage::Excursion, "+ akar/kell/szokott/tud",  std::nullopt},
 }};
 
 const std::array<Person, 6> persons = {{

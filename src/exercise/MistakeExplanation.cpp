@@ -19,13 +19,15 @@ QString pronounOf(int person)
 QString auxiliaryName(int auxChoice)
 {
     const content::AuxChoice *choice = content::auxChoiceOf(auxChoice);
-    return choice ? QString::fromUtf8(content::auxiliaryName(choice->auxiliary)) : QString();
+    if (!choice || !choice->officeDayAuxiliary)
+        return QString();
+    return QString::fromUtf8(content::auxiliaryName(*choice->officeDayAuxiliary));
 }
 
 // The choices of the office-day passage, whose keys differ only in the auxiliary.
 bool isOfficeDayChoice(const content::AuxChoice &choice)
 {
-    return choice.auxiliary != content::OfficeDayAuxiliary::None;
+    return choice.officeDayAuxiliary.has_value();
 }
 
 QString keyOf(int auxChoice, int person, int segment)
