@@ -12,11 +12,6 @@ ExerciseFeedback::ExerciseFeedback(QLineEdit *answerBox, const i18n::InterfaceTe
 {
 }
 
-void ExerciseFeedback::idle()
-{
-    enter(Phase::Idle);
-}
-
 void ExerciseFeedback::running(const QString &lead)
 {
     enter(Phase::Running);

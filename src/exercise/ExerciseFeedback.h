@@ -21,7 +21,6 @@ public:
     // answer box has the focus in the active window (otherwise the window moves the focus
     // there after running(), or becomes active again after a message, and a screen reader then
     // reads the box with its description). `lead` goes before it: the tutor's verdict.
-    void idle();
     void running(const QString &lead = QString());
     void finished();
 

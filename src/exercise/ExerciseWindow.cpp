@@ -20,7 +20,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShortcut>
 
 namespace {
@@ -79,16 +78,6 @@ void ExerciseWindow::connectControls()
     connect(m_ui.Command9, &QPushButton::clicked, this, &ExerciseWindow::Command9_Click);
     connect(m_ui.Combo1, &QComboBox::activated, this, &ExerciseWindow::Combo1_Click);
     connect(m_ui.Combo2, &QComboBox::activated, this, &ExerciseWindow::Combo2_Click);
-    // The passage box always shows its newest line, with its caret at its start, from where
-    // a screen reader reads it when it gets the focus.
-    connect(m_ui.Text4, &QTextEdit::textChanged, this, [this] {
-        m_ui.Text4->moveCursor(QTextCursor::End);
-        m_ui.Text4->ensureCursorVisible();
-        QScrollBar *lines = m_ui.Text4->verticalScrollBar();
-        const int newest = lines->value();
-        m_ui.Text4->moveCursor(QTextCursor::Start);
-        lines->setValue(newest);
-    });
 
     connect(m_ui.mnuExit, &QAction::triggered, this, &ExerciseWindow::mnuExit_Click);
     for (int index = 0; index < int(m_ui.lang.size()); ++index)
@@ -472,9 +461,8 @@ void ExerciseWindow::mnuSegedigek_Click()
 {
     if (m_ui.mnuOntop->isChecked())
         mnuOntop_Click();
-    if (!m_reference) {
+    if (!m_reference)
         m_reference = std::make_unique<ReferenceWindow>(m_settings);
-    }
     m_reference->showReference();
 }
 

@@ -1,8 +1,23 @@
 #include "exercise/PassageBox.h"
 
+#include <QScrollBar>
 #include <QTextDocument>
 
 #include <algorithm>
+
+PassageBox::PassageBox(QWidget *parent) : QTextEdit(parent)
+{
+    connect(this, &QTextEdit::textChanged, this, &PassageBox::showNewestLine);
+}
+
+void PassageBox::showNewestLine()
+{
+    moveCursor(QTextCursor::End);
+    ensureCursorVisible();
+    const int newest = verticalScrollBar()->value();
+    moveCursor(QTextCursor::Start);
+    verticalScrollBar()->setValue(newest);
+}
 
 void PassageBox::setPreferredHeight(int height)
 {

@@ -3,14 +3,16 @@
 
 #include <QTextEdit>
 
-// A text box that asks for a few lines of room but makes do with one, its newest: on a
-// short screen it scrolls more, rather than the rows around it being pressed together.
+// A text box that always shows its newest line, with its caret at its start, from where a
+// screen reader reads it when it gets the focus. It asks for a few lines of room but makes do
+// with one: on a short screen it scrolls more, rather than the rows around it being pressed
+// together.
 class PassageBox : public QTextEdit
 {
     Q_OBJECT
 
 public:
-    using QTextEdit::QTextEdit;
+    explicit PassageBox(QWidget *parent = nullptr);
 
     // The height the box asks for when the window has room for it.
     void setPreferredHeight(int height);
@@ -19,5 +21,7 @@ public:
     QSize minimumSizeHint() const override;
 
 private:
+    void showNewestLine();
+
     int m_preferredHeight = 0;
 };
