@@ -91,6 +91,18 @@ void Announcer::speak()
     m_notice->show();
 }
 
+void updateAccessibleName(QWidget *widget, const QString &text)
+{
+    if (widget->accessibleName() != text)
+        widget->setAccessibleName(text);
+}
+
+void updateAccessibleDescription(QWidget *widget, const QString &text)
+{
+    if (widget->accessibleDescription() != text)
+        widget->setAccessibleDescription(text);
+}
+
 } // namespace ui
 
 #include "Announcer.moc"

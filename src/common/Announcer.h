@@ -31,4 +31,9 @@ private:
     QMetaObject::Connection m_waiting;
 };
 
+// A control's accessible name or description set to `text`, written only when it is new: Qt
+// tells screen readers of every write, even of the same text, and each should be heard once.
+void updateAccessibleName(QWidget *widget, const QString &text);
+void updateAccessibleDescription(QWidget *widget, const QString &text);
+
 } // namespace ui

@@ -34,21 +34,9 @@ void ExerciseFeedback::enter(Phase phase)
     refresh();
 }
 
-namespace {
-
-// Qt tells screen readers of every write of a name or description, even of the same text:
-// only a new text is written, so that each is heard once.
-void describe(QWidget *widget, const QString &description)
-{
-    if (widget->accessibleDescription() != description)
-        widget->setAccessibleDescription(description);
-}
-
-} // namespace
-
 void ExerciseFeedback::refresh()
 {
-    describe(m_answerBox, answerBoxDescription());
+    ui::updateAccessibleDescription(m_answerBox, answerBoxDescription());
 }
 
 // The answer box's hint before the first exercise, the segment with its number and the words

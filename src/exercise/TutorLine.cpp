@@ -164,11 +164,8 @@ void TutorLine::refresh()
     m_icon->setFixedSize(size, size);
 
     // Named by what it says, which a screen reader's review reads; its description says what
-    // it is. Written only when new: Qt tells screen readers of every write.
-    const QString spoken = spokenText();
-    if (m_line->accessibleName() != spoken)
-        m_line->setAccessibleName(spoken);
-    const QString what = i18n::feedbackText(i18n::fbAccessibleName, m_texts.language());
-    if (m_line->accessibleDescription() != what)
-        m_line->setAccessibleDescription(what);
+    // it is.
+    ui::updateAccessibleName(m_line, spokenText());
+    ui::updateAccessibleDescription(m_line,
+                                    i18n::feedbackText(i18n::fbAccessibleName, m_texts.language()));
 }
