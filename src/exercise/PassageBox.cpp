@@ -1,5 +1,6 @@
 #include "exercise/PassageBox.h"
 
+#include <QFocusEvent>
 #include <QScrollBar>
 #include <QTextDocument>
 
@@ -7,16 +8,19 @@
 
 PassageBox::PassageBox(QWidget *parent) : QTextEdit(parent)
 {
-    connect(this, &QTextEdit::textChanged, this, &PassageBox::showNewestLine);
+    connect(this, &QTextEdit::textChanged, this, [this] { moveCursor(QTextCursor::End); });
 }
 
-void PassageBox::showNewestLine()
+void PassageBox::focusInEvent(QFocusEvent *event)
 {
-    moveCursor(QTextCursor::End);
-    ensureCursorVisible();
-    const int newest = verticalScrollBar()->value();
+    QTextEdit::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+        reason != Qt::ShortcutFocusReason)
+        return;
+    const int shown = verticalScrollBar()->value();
     moveCursor(QTextCursor::Start);
-    verticalScrollBar()->setValue(newest);
+    verticalScrollBar()->setValue(shown);
 }
 
 void PassageBox::setPreferredHeight(int height)
