@@ -22,6 +22,7 @@ private slots:
     void wholeExerciseWithTheTutor();
     void lineFollowsTheLanguageAndTheOption();
     void messagesGoToTheLine();
+    void offAgainEndsItsOfferRoundAndLine();
     void patternOpensTheReferenceAtTheAuxiliary();
     void accessKeysDoNotClash();
 
@@ -188,6 +189,44 @@ void TutorWindowTest::messagesGoToTheLine()
     window->Combo2_Click();
     QCOMPARE(said(), i18n::lockedFixed);
     QVERIFY(notifier->messages.isEmpty());
+}
+
+// Unticked, the tutor goes with the next press or pick: its offer runs no round, a round that
+// runs ends as the exercise had ended, and a lock is a box again.
+void TutorWindowTest::offAgainEndsItsOfferRoundAndLine()
+{
+    const auto finishWithAMiss = [this] {
+        QVERIFY(driver->start(1, 0));
+        driver->answer(QStringLiteral("x"));
+        driver->answerBox()->clear();
+        answerRightUpTo(content::SegmentCount);
+        QVERIFY(driver->button("cmdPractise")->isVisible());
+    };
+    QVERIFY(driver->trigger("mnuTutor"));
+    finishWithAMiss();
+    QVERIFY(driver->trigger("mnuTutor"));
+    driver->click("cmdPractise");
+    QVERIFY(!window->isRunning());
+    QVERIFY(!driver->button("cmdPractise")->isVisible());
+
+    QVERIFY(driver->trigger("mnuTutor"));
+    finishWithAMiss();
+    const QString passage = driver->passageBox()->toPlainText();
+    driver->click("cmdPractise");
+    QVERIFY(window->isRunning());
+    QVERIFY(driver->trigger("mnuTutor"));
+    driver->answer(key());
+    QVERIFY(!window->isRunning());
+    QVERIFY(!driver->button("Nex")->isEnabled());
+    QCOMPARE(driver->passageBox()->toPlainText(), passage);
+
+    QVERIFY(driver->trigger("mnuTutor"));
+    QVERIFY(driver->start(1, 0));
+    QVERIFY(driver->trigger("mnuTutor"));
+    window->Combo1_Click();
+    QVERIFY(!line()->isVisible());
+    QCOMPARE(notifier->messages.size(), 1);
+    QCOMPARE(notifier->lastText(), texts()[i18n::msgLocked]);
 }
 
 void TutorWindowTest::patternOpensTheReferenceAtTheAuxiliary()

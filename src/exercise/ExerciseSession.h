@@ -103,6 +103,8 @@ public:
     // the first becomes current. It ends when its last segment is accepted.
     void beginRound();
     bool roundRuns() const { return m_roundRuns; }
+    // Drops a round that runs: the exercise is over as it was before the round.
+    void dropRound() { m_roundRuns = false; }
 
     // Every occurrence of `findText` replaced by one blank, again and again: with two
     // blanks, every run of blanks becomes one.

@@ -209,10 +209,11 @@ void ExerciseWindow::showGap()
 
 void ExerciseWindow::Nex_Click()
 {
-    // The same late click of an access key can come after the last answer disabled Next.
+    followTutorOption();
+    // The same late click of an access key can come after the last answer disabled Next, and
+    // a practise round ends with the tutor.
     if (!m_ui.Nex->isEnabled())
         return;
-    followTutorOption();
     const exercise::Verdict verdict = m_session.checkAnswer(m_ui.Text1->text(), isRunning());
     // The learner sees the collapsed and capitalised answer while a message is open.
     showAnswer(verdict.answer);
@@ -276,25 +277,40 @@ void ExerciseWindow::acceptAnswer(const exercise::Verdict &verdict)
 void ExerciseWindow::endExercise(bool capitalised)
 {
     m_notifier.beep();
+    stopAnswering();
+    if (!m_tutor->isOn())
+        say(Notifier::Icon::Critical, m_texts[i18n::msgFinished]);
+    showExerciseOver();
+    // With the tutor, Enter presses its offer to practise the missed segments.
+    if (QPushButton *offer = m_tutor->finished(capitalised))
+        m_defaultButton->setDefaultButton(offer);
+}
+
+// The end of an exercise, before its message: no answer is taken any more.
+void ExerciseWindow::stopAnswering()
+{
     m_ui.Text1->clear();
     m_defaultButton->setDefaultButton(nullptr);
     m_ui.Nex->setEnabled(false);
-    if (!m_tutor->isOn())
-        say(Notifier::Icon::Critical, m_texts[i18n::msgFinished]);
+}
+
+// ... and after it: Start can begin a new exercise.
+void ExerciseWindow::showExerciseOver()
+{
     m_ui.Start->setEnabled(true);
     m_ui.Text2->clear();
     m_ui.Text3->clear();
     m_ui.Label3->clear();
     m_ui.Start->setFocus();
     m_feedback->finished();
-    // With the tutor, Enter presses its offer to practise the missed segments.
-    if (QPushButton *offer = m_tutor->finished(capitalised))
-        m_defaultButton->setDefaultButton(offer);
 }
 
 void ExerciseWindow::cmdPractise_Click()
 {
     followTutorOption();
+    // The offer went with the tutor.
+    if (!m_tutor->isOn())
+        return;
     m_tutor->practiseBegins();
     m_session.beginRound();
     if (!m_session.roundRuns())
@@ -325,6 +341,8 @@ void ExerciseWindow::Solution_Click()
 void ExerciseWindow::cmdHint_Click()
 {
     followTutorOption();
+    if (!m_tutor->isOn())
+        return;
     m_tutor->hintTaken(isRunning() ? m_session.takeHint() : 0);
     m_ui.Text1->setFocus();
 }
@@ -333,6 +351,8 @@ void ExerciseWindow::cmdHint_Click()
 void ExerciseWindow::cmdPattern_Click()
 {
     followTutorOption();
+    if (!m_tutor->isOn())
+        return;
     const std::optional<content::Auxiliary> auxiliary =
         content::rowAuxiliary(m_session.content().auxChoice, m_session.segment());
     mnuSegedigek_Click();
@@ -340,9 +360,15 @@ void ExerciseWindow::cmdPattern_Click()
         m_reference->showAuxiliary(QString::fromUtf8(content::auxiliaryName(*auxiliary)));
 }
 
-// The tutor takes effect, or stops, from the next press of a button after its option changed.
+// The tutor takes effect, or stops, from the next press of a button or pick in a list after
+// its option changed. A practise round stops with it: the exercise is over again.
 void ExerciseWindow::followTutorOption()
 {
+    if (!m_settings.tutor() && m_session.roundRuns()) {
+        m_session.dropRound();
+        stopAnswering();
+        showExerciseOver();
+    }
     const bool offered = m_ui.cmdPractise->isVisible();
     m_tutor->follow(m_settings.tutor(), isRunning());
     // An offer that went with the tutor no longer takes Enter.
@@ -352,11 +378,13 @@ void ExerciseWindow::followTutorOption()
 
 void ExerciseWindow::Combo1_Click()
 {
+    followTutorOption();
     pickWhileRunning(m_texts[i18n::msgLocked]);
 }
 
 void ExerciseWindow::Combo2_Click()
 {
+    followTutorOption();
     // This list says it in English whatever the interface language.
     pickWhileRunning(i18n::lockedFixed);
 }

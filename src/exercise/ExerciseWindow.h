@@ -70,6 +70,8 @@ private:
     void rejectAnswer(const exercise::Verdict &verdict);
     // `capitalised`: the last answer's first letter was made a capital.
     void endExercise(bool capitalised);
+    void stopAnswering();
+    void showExerciseOver();
     void followTutorOption();
     void showGap();
     void showAnswer(const QString &answerText);
