@@ -1,6 +1,5 @@
 #include "exercise/PassageBox.h"
 
-#include <QFocusEvent>
 #include <QScrollBar>
 #include <QTextDocument>
 
@@ -8,19 +7,16 @@
 
 PassageBox::PassageBox(QWidget *parent) : QTextEdit(parent)
 {
-    connect(this, &QTextEdit::textChanged, this, [this] { moveCursor(QTextCursor::End); });
+    connect(this, &QTextEdit::textChanged, this, &PassageBox::showNewestLine);
 }
 
-void PassageBox::focusInEvent(QFocusEvent *event)
+void PassageBox::showNewestLine()
 {
-    QTextEdit::focusInEvent(event);
-    const Qt::FocusReason reason = event->reason();
-    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
-        reason != Qt::ShortcutFocusReason)
-        return;
-    const int shown = verticalScrollBar()->value();
+    moveCursor(QTextCursor::End);
+    ensureCursorVisible();
+    const int newest = verticalScrollBar()->value();
     moveCursor(QTextCursor::Start);
-    verticalScrollBar()->setValue(shown);
+    verticalScrollBar()->setValue(newest);
 }
 
 void PassageBox::setPreferredHeight(int height)

@@ -3,11 +3,10 @@
 
 #include <QTextEdit>
 
-// A text box that shows its newest line: each change of its text puts the caret at the end.
-// When the keyboard brings the focus to it, the caret goes to its start without scrolling, so
-// that a screen reader reads it from its first line. It asks for a few lines of room but makes
-// do with one: on a short screen it scrolls more, rather than the rows around it being
-// pressed together.
+// A text box that always shows its newest line, with its caret at its start, from where a
+// screen reader reads it when it gets the focus. It asks for a few lines of room but makes do
+// with one: on a short screen it scrolls more, rather than the rows around it being pressed
+// together.
 class PassageBox : public QTextEdit
 {
     Q_OBJECT
@@ -21,8 +20,8 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-protected:
-    void focusInEvent(QFocusEvent *event) override;
+private:
+    void showNewestLine();
 
     int m_preferredHeight = 0;
 };
